@@ -1,0 +1,15 @@
+#include "syswriters/systemlayout.h"
+
+QString SystemLayout::peerFile(const QString &accountName) const
+{
+    return peersDir + QLatin1Char('/') + accountName;
+}
+
+SystemLayout SystemLayout::rootedAt(const QString &root)
+{
+    SystemLayout layout;
+    for (QString *path : { &layout.peersDir, &layout.papSecrets, &layout.chapSecrets,
+                           &layout.rfcommConf, &layout.bluetoothPin, &layout.linkKey })
+        *path = root + *path;
+    return layout;
+}

@@ -1,0 +1,37 @@
+#ifndef SYSTEMLAYOUT_H
+#define SYSTEMLAYOUT_H
+
+#include <QString>
+#include <QStringList>
+
+// Where the dial-up tool reads and writes outside the user's home, and which
+// programs it runs. The defaults are the real system; tests re-root every path
+// in a scratch folder with rootedAt(). Nothing in the program itself changes
+// these values.
+struct SystemLayout
+{
+    QString peersDir = QStringLiteral("/etc/ppp/peers");
+    QString papSecrets = QStringLiteral("/etc/ppp/pap-secrets");
+    QString chapSecrets = QStringLiteral("/etc/ppp/chap-secrets");
+    QString rfcommConf = QStringLiteral("/etc/bluetooth/rfcomm.conf");
+    QString bluetoothPin = QStringLiteral("/etc/bluetooth/pin");
+    QString linkKey = QStringLiteral("/etc/bluetooth/link_key");
+
+    // Service discovery tool, run as "<sdptool> browse".
+    QString sdptool = QStringLiteral("/usr/bin/sdptool");
+
+    // The Bluetooth service restart, in the order they run.
+    QStringList pccardEject = { QStringLiteral("pccardctl"), QStringLiteral("eject") };
+    QStringList bluetoothRestart = { QStringLiteral("/etc/rc.d/init.d/bluetooth"),
+                                     QStringLiteral("restart") };
+    QStringList pccardInsert = { QStringLiteral("pccardctl"), QStringLiteral("insert") };
+
+    // The peer file of an account: the peers folder, "/", the account name.
+    QString peerFile(const QString &accountName) const;
+
+    // The real layout with every file path placed under root (which must
+    // exist); commands are left as they are.
+    static SystemLayout rootedAt(const QString &root);
+};
+
+#endif

@@ -1,0 +1,7 @@
+#include "support/recordingrunner.h"
+
+int RecordingRunner::run(const QStringList &commandLine)
+{
+    commands.append(commandLine);
+    return exitStatus;
+}
