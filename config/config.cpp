@@ -101,10 +101,15 @@ QString Config::settingsFilePath(const QString &name, ConfigScope scope)
     case ExactPath:
         return name;
     case UserChoices: {
-        const QString folder = QDir::cleanPath(QDir::homePath() + QLatin1String("/Choices/common"));
-        // The folder may hold dial-up passwords: only its owner may look in.
-        if (!QDir(folder).exists())
-            ::mkdir(QFile::encodeName(folder).constData(), 0700);
+        const QString home = QDir::cleanPath(QDir::homePath());
+        const QString folder = home + QLatin1String("/Choices/common");
+        // A fresh home has no Choices folder yet; without it no account could
+        // ever be saved. The folders may hold dial-up passwords: only their
+        // owner may look in. The home folder itself is never created.
+        for (const QString &level : { home + QLatin1String("/Choices"), folder }) {
+            if (!QDir(level).exists())
+                ::mkdir(QFile::encodeName(level).constData(), 0700);
+        }
         return folder + QLatin1Char('/') + name + QLatin1String(".conf");
     }
     }

@@ -392,7 +392,16 @@ private slots:
         QCOMPARE(Config::settingsFilePath("a/b", ExactPath), QString("a/b"));
         QVERIFY(Config::settingsFilePath("a", ConfigScope(7)).isNull());
 
-        // Only the last level is made.
+        // A fresh home gets both levels, so the first account can be saved;
+        // a missing home is never made.
+        QVERIFY(QDir().mkpath(scratch.filePath("fresh")));
+        qputenv("HOME", QFile::encodeName(scratch.filePath("fresh")));
+        {
+            Config store("Network-PPP-First", UserChoices);
+            store.selectGroup("Info");
+        }
+        QVERIFY(QFileInfo::exists(scratch.filePath("fresh/Choices/common/Network-PPP-First.conf")));
+        QCOMPARE(modeOf(scratch.filePath("fresh/Choices")), 0700);
         qputenv("HOME", QFile::encodeName(scratch.filePath("bare")));
         Config::settingsFilePath("x", UserChoices);
         qputenv("HOME", QFile::encodeName(scratch.filePath("home")));
