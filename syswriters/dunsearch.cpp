@@ -46,10 +46,14 @@ DunSearch::Result DunSearch::search(QWidget *parent, const SystemLayout &layout)
 
     QEventLoop loop;
     QObject::connect(&tool, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] {
+    // The Cancel button and Escape say canceled; closing the dialog otherwise
+    // is a cancel too, since nothing would be left to stop the tool.
+    const auto cancel = [&] {
         result.cancelled = true;
         loop.quit();
-    });
+    };
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, cancel);
+    QObject::connect(&progress, &QDialog::finished, &loop, cancel);
     progress.show();
     if (tool.state() != QProcess::NotRunning)
         loop.exec();
@@ -59,14 +63,17 @@ DunSearch::Result DunSearch::search(QWidget *parent, const SystemLayout &layout)
         tool.kill();
         tool.waitForFinished(-1);
     }
-    // What the tool wrote before it ended still counts; after a cancel only
-    // the services read to their end do.
+    // What the tool wrote before it ended still counts. When it was stopped
+    // or crashed, its output breaks off, and only the services read to their
+    // end do.
     parser.feed(tool.readAllStandardOutput());
-    if (!result.cancelled) {
+    if (result.cancelled) {
+        // The user knows why.
+    } else if (tool.exitStatus() == QProcess::CrashExit) {
+        qWarning("DUN search: %s stopped: %s", qPrintable(layout.sdptool),
+                 qPrintable(tool.errorString()));
+    } else {
         parser.finish();
-        if (tool.exitStatus() == QProcess::CrashExit)
-            qWarning("DUN search: %s stopped: %s", qPrintable(layout.sdptool),
-                     qPrintable(tool.errorString()));
     }
     result.entries = parser.entries();
     return result;
