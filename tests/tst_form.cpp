@@ -5,7 +5,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,54 +141,6 @@ private slots:
             QCOMPARE(qstrcmp(page->metaObject()->className(), "QWidget"), 0);
         QCOMPARE(f.idletime->parentWidget(), f.dialmode);
         QCOMPARE(f.dialmode->buttonGroup()->buttons().size(), 3);
-    }
-
-    void gridCells_data()
-    {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QRect>("cell"); // column, row, column span, row span
-        const struct { const char *layout, *widget; int row, col, cols; } cells[] = {
-            { "tabLayout", "TextLabel1_2", 0, 0, 1 }, { "tabLayout", "acname", 0, 1, 2 },
-            { "tabLayout", "del_account_button", 0, 3, 1 }, { "tabLayout", "Line4", 1, 0, 4 },
-            { "tabLayout", "username", 2, 1, 3 }, { "tabLayout", "password", 3, 1, 3 },
-            { "tabLayout", "Line3", 4, 0, 4 }, { "tabLayout", "phone", 5, 1, 3 },
-            { "tabLayout", "ButtonGroup3", 6, 0, 4 }, { "tabLayout", "apply_button", 7, 2, 1 },
-            { "tabLayout_2", "btdevice", 0, 1, 3 }, { "tabLayout_2", "atdial", 1, 1, 3 },
-            { "tabLayout_2", "speed", 2, 1, 3 }, { "tabLayout_2", "crtscts", 3, 1, 3 },
-            { "tabLayout_2", "connectdelay", 4, 1, 1 },
-            { "tabLayout_2", "connectdelay_text", 4, 2, 1 }, { "tabLayout_2", "TextLabel5", 4, 3, 1 },
-            { "tabLayout_2", "deviceList", 5, 1, 1 }, { "tabLayout_2", "searchDevice", 5, 2, 2 },
-            { "tabLayout_2", "TextLabel1_7", 6, 0, 1 }, { "tabLayout_2", "btPin", 6, 1, 1 },
-            { "tabLayout_2", "dialmode", 7, 0, 4 },
-            { "tabLayout_3", "defaultroute", 0, 0, 2 }, { "tabLayout_3", "gatewaybox", 1, 0, 2 },
-            { "tabLayout_3", "usepeerdns", 2, 0, 1 }, { "tabLayout_3", "dnsbox", 3, 0, 2 },
-        };
-        for (const auto &c : cells)
-            QTest::newRow(c.widget) << c.layout << c.widget << QRect(c.col, c.row, c.cols, 1);
-    }
-    void gridCells()
-    {
-        QFETCH(QString, layout);
-        QFETCH(QString, widget);
-        QFETCH(QRect, cell);
-        PPPConfigBase form;
-        auto *grid = form.findChild<QGridLayout *>(layout);
-        QVERIFY(grid);
-        const int index = grid->indexOf(form.findChild<QWidget *>(widget));
-        QVERIFY(index >= 0);
-        int row, col, rows, cols;
-        grid->getItemPosition(index, &row, &col, &rows, &cols);
-        QCOMPARE(QRect(col, row, cols, rows), cell);
-    }
-
-    void bothDeviceLabelsShareTheFirstCell()
-    {
-        PPPConfigBase form;
-        QLayoutItem *cell = form.findChild<QGridLayout *>("tabLayout_2")->itemAtPosition(0, 0);
-        QVERIFY(cell && cell->layout());
-        QVERIFY(cell->layout()->indexOf(form.TextLabelDevice) >= 0);
-        QVERIFY(cell->layout()->indexOf(form.TextLabel1_3) >= 0);
     }
 
     void texts()
