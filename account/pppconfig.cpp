@@ -1,9 +1,9 @@
 #include "account/pppconfig.h"
 
 #include "config/config.h"
+#include "form/radiogroupbox.h"
 #include "syswriters/accountname.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -110,13 +110,12 @@ void PPPConfig::removeAccountName(const QString &name)
 
 void PPPConfig::setPathButtons(bool serial, bool irda, bool bluetooth)
 {
-    // An exclusive group refuses to uncheck its checked button, yet an
-    // account may have no path at all.
-    connectionPathGroup->setExclusive(false);
-    serial_button->setChecked(serial && !irda && !bluetooth);
-    irda_button->setChecked(irda && !bluetooth);
-    bluetooth_button->setChecked(bluetooth);
-    connectionPathGroup->setExclusive(true);
+    // The strongest path wins; an account may have none at all.
+    const int id = bluetooth ? ButtonGroup3->id(bluetooth_button)
+                 : irda      ? ButtonGroup3->id(irda_button)
+                 : serial    ? ButtonGroup3->id(serial_button)
+                             : -1;
+    ButtonGroup3->setCheckedId(id);
 }
 
 void PPPConfig::setBluetoothSearchEnabled(bool enabled)
@@ -154,7 +153,7 @@ void PPPConfig::loadAccount(Config &store)
     // shown before would be saved into this one.
     selectOrAppend(deviceList, store.textValue(QStringLiteral("BTDUN"), QString()));
 
-    if (QAbstractButton *mode = dialmodeGroup->button(store.numberValue(QStringLiteral("dialmode"), 0)))
+    if (QAbstractButton *mode = dialmode->button(store.numberValue(QStringLiteral("dialmode"), 0)))
         mode->setChecked(true);
     idletime->setValue(store.numberValue(QStringLiteral("idletime"), 120));
 
@@ -186,7 +185,7 @@ void PPPConfig::storeAccount(Config &store) const
     store.putNumber(QStringLiteral("crtscts"), crtscts->isChecked() ? 1 : 0);
     store.putNumber(QStringLiteral("connectdelay"), connectdelay->value() * 1000);
     store.putText(QStringLiteral("BTDUN"), deviceList->currentText());
-    store.putNumber(QStringLiteral("dialmode"), dialmodeGroup->checkedId());
+    store.putNumber(QStringLiteral("dialmode"), dialmode->checkedId());
     store.putNumber(QStringLiteral("idletime"), idletime->value());
     store.putNumber(QStringLiteral("defaultroute"), defaultroute->isChecked() ? 1 : 0);
     store.putText(QStringLiteral("gateway"), gateway->text());

@@ -2,7 +2,7 @@
 #include "config/config.h"
 #include "support/recordingrunner.h"
 
-#include <QButtonGroup>
+#include "form/radiogroupbox.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -133,7 +133,7 @@ private slots:
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
         QCOMPARE(dialog.acname->currentText(), QString("Office"));
         QVERIFY(dialog.username->text().isEmpty());
-        QCOMPARE(dialog.connectionPathGroup->checkedId(), -1);
+        QCOMPARE(dialog.ButtonGroup3->checkedId(), -1);
         QCOMPARE(dialog.btdevice->text(), QString("/dev/ttyS0"));
         QCOMPARE(dialog.atdial->text(), QString("ATZ"));
         QCOMPARE(dialog.speed->currentText(), QString("115200"));
@@ -197,7 +197,7 @@ private slots:
             choose(dialog, "Plain");
             QCOMPARE(dialog.deviceList->currentText(), QString());
             QCOMPARE(dialog.speed->currentText(), QString("921600"));
-            QCOMPARE(dialog.connectionPathGroup->checkedId(), -1);
+            QCOMPARE(dialog.ButtonGroup3->checkedId(), -1);
             QVERIFY(dialog.gateway->text().isEmpty());
             QVERIFY(dialog.dns1->text().isEmpty());
             QVERIFY(dialog.gatewaybox->isEnabled());

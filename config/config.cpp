@@ -1,0 +1,395 @@
+#include "config/config.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTextStream>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Start of the mask that hides scrambled values from a casual glance at the
+// file. It is not encryption; it only has to stay the same between versions.
+const quint32 scrambleSeed = 0x6a09e667u;
+
+// "Name" with language "de" is looked up as "Name[de]".
+QString qualified(const QString &key, const QString &language)
+{
+    return key + QLatin1Char('[') + language + QLatin1Char(']');
+}
+
+// Exact comparison: a null text equals only a null text.
+bool sameText(const QString &a, const QString &b)
+{
+    return a.isNull() == b.isNull() && a == b;
+}
+
+QString scramble(const QString &plain)
+{
+    QString result;
+    quint32 mask = scrambleSeed;
+    for (QChar c : plain) {
+        const QString digits = QString::number(qint32(mask ^ c.unicode()), 36);
+        result += QChar(char16_t(u'a' + digits.size()));
+        result += digits;
+        mask *= c.unicode();
+    }
+    return result;
+}
+
+// Stops at the first group that does not read as a count letter and that
+// many base-36 digits.
+QString unscramble(const QString &text)
+{
+    QString result;
+    quint32 mask = scrambleSeed;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        const int count = text.at(pos).unicode() - u'a';
+        ++pos;
+        if (count <= 0 || count > text.size() - pos)
+            break;
+        bool ok = false;
+        const qint64 number = QStringView(text).mid(pos, count).toLongLong(&ok, 36);
+        if (!ok)
+            break;
+        pos += count;
+        const quint32 code = quint32(number) ^ mask;
+        result += QChar(char16_t(code & 0xffffu));
+        mask *= code;
+    }
+    return result;
+}
+
+} // namespace
+
+Config::Config(const QString &name, ConfigScope scope)
+    : settingsPath(settingsFilePath(name, scope))
+{
+    load();
+
+    QStringList languages = { qEnvironmentVariableIsSet("LANG")
+                                  ? QString::fromLocal8Bit(qgetenv("LANG"))
+                                  : QString() };
+    QString language = languages.first();
+    if (language.indexOf(QLatin1Char('.')) > 0)
+        language.truncate(language.indexOf(QLatin1Char('.')));
+    if (language.indexOf(QLatin1Char('_')) > 0)
+        languages.append(language.left(language.indexOf(QLatin1Char('_'))));
+    fullLanguage = languages.first();
+    if (languages.size() > 1)
+        baseLanguage = languages.at(1);
+}
+
+Config::~Config()
+{
+    if (modified)
+        save(QString());
+}
+
+QString Config::settingsFilePath(const QString &name, ConfigScope scope)
+{
+    switch (scope) {
+    case ExactPath:
+        return name;
+    case UserChoices: {
+        const QString home = QDir::cleanPath(QDir::homePath());
+        const QString folder = home + QLatin1String("/Choices/common");
+        // A fresh home has no Choices folder yet; without it no account could
+        // ever be saved. The folders may hold dial-up passwords: only their
+        // owner may look in. The home folder itself is never created.
+        for (const QString &level : { home + QLatin1String("/Choices"), folder }) {
+            if (!QDir(level).exists())
+                ::mkdir(QFile::encodeName(level).constData(), 0700);
+        }
+        return folder + QLatin1Char('/') + name + QLatin1String(".conf");
+    }
+    }
+    return QString();
+}
+
+void Config::load()
+{
+    modified = false;
+    currentGroup = nullptr;
+
+    QFile file(settingsPath);
+    if (!QFileInfo::exists(settingsPath) || !file.open(QIODevice::ReadOnly))
+        return;
+    // Anything that does not start with a group header is not a settings
+    // file we wrote; treat it as empty rather than guess.
+    if (file.peek(1) != "[")
+        return;
+
+    QTextStream stream(&file);
+    stream.setEncoding(QStringConverter::Utf8);
+    stream.setAutoDetectUnicode(false);
+    parseText(stream);
+}
+
+void Config::parseText(QTextStream &stream)
+{
+    const QStringList lines = stream.readAll().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines) {
+        if (!parseLine(line)) {
+            currentGroup = nullptr;
+            return;
+        }
+    }
+}
+
+bool Config::parseLine(const QString &text)
+{
+    const QString line = text.trimmed();
+
+    if (line.startsWith(QLatin1Char('['))) {
+        QString name = line.mid(1);
+        if (name.endsWith(QLatin1Char(']')))
+            name.chop(1);
+        // A repeated header starts the group afresh.
+        currentGroup = &*groupTable.insert(name, Group());
+        return true;
+    }
+    if (line.isEmpty())
+        return true;
+    if (!currentGroup)
+        return false;
+
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return false;
+    const QString key = line.left(equals).trimmed();
+    const QString value = equals == line.size() - 1 ? QString() : line.mid(equals + 1).trimmed();
+    currentGroup->insert(key, value);
+    return true;
+}
+
+void Config::selectGroup(const QString &group)
+{
+    auto found = groupTable.find(group);
+    if (found == groupTable.end()) {
+        found = groupTable.insert(group, Group());
+        modified = true;
+    }
+    currentGroup = &*found;
+}
+
+QString Config::rawValue(const QString &key, const QString &fallback) const
+{
+    if (!currentGroup)
+        return fallback;
+    const auto found = currentGroup->constFind(key);
+    return found == currentGroup->constEnd() ? fallback : *found;
+}
+
+QString Config::textValue(const QString &key, const QString &fallback) const
+{
+    QString value = rawValue(qualified(key, fullLanguage));
+    if (!value.isNull())
+        return value;
+    if (!baseLanguage.isEmpty()) {
+        value = rawValue(qualified(key, baseLanguage));
+        if (!value.isNull())
+            return value;
+    }
+    return rawValue(key, fallback);
+}
+
+int Config::numberValue(const QString &key, int fallback) const
+{
+    const QString text = textValue(key);
+    if (text.isEmpty())
+        return fallback;
+    return text.toInt(nullptr, 10);   // 0 for anything that is not a 32-bit number
+}
+
+bool Config::flagValue(const QString &key, bool fallback) const
+{
+    return numberValue(key, fallback ? 1 : 0) != 0;
+}
+
+QStringList Config::listValue(const QString &key, QChar separator) const
+{
+    const QString text = textValue(key);
+    if (text.isEmpty())
+        return QStringList();
+    return text.split(separator, Qt::SkipEmptyParts);
+}
+
+QString Config::scrambledValue(const QString &key, const QString &fallback) const
+{
+    const QString text = textValue(key);
+    return text.isNull() ? fallback : unscramble(text);
+}
+
+bool Config::containsKey(const QString &key) const
+{
+    return currentGroup && currentGroup->contains(key);
+}
+
+void Config::putText(const QString &key, const QString &value)
+{
+    if (!currentGroup) {
+        qWarning("no group set");
+        return;
+    }
+    storeValue(key, value);
+}
+
+void Config::storeValue(const QString &key, const QString &value)
+{
+    QString &stored = (*currentGroup)[key];   // an absent key comes in as null
+    if (!sameText(stored, value)) {
+        stored = value;
+        modified = true;
+    }
+}
+
+void Config::putNumber(const QString &key, int value)
+{
+    putText(key, QString::number(value));
+}
+
+void Config::putCString(const QString &key, const char *value)
+{
+    putText(key, QString::fromUtf8(value));
+}
+
+void Config::putList(const QString &key, const QStringList &values, QChar separator)
+{
+    QString text;
+    for (const QString &value : values)
+        text += value + separator;
+    putText(key, text);
+}
+
+void Config::putScrambled(const QString &key, const QString &value)
+{
+    if (!currentGroup) {
+        qWarning("no group set");
+        return;
+    }
+    storeValue(key, scramble(value));
+}
+
+void Config::removeKey(const QString &key)
+{
+    if (!currentGroup) {
+        qWarning("no group set");
+        return;
+    }
+    currentGroup->remove(key);
+    modified = true;
+}
+
+void Config::emptyCurrentGroup()
+{
+    if (!currentGroup) {
+        qWarning("no group set");
+        return;
+    }
+    if (!currentGroup->isEmpty()) {
+        currentGroup->clear();
+        modified = true;
+    }
+}
+
+QByteArray Config::fileContents() const
+{
+    QString text;
+    for (auto group = groupTable.cbegin(); group != groupTable.cend(); ++group) {
+        text += QLatin1Char('[') + group.key() + QLatin1String("]\n");
+        for (auto entry = group->cbegin(); entry != group->cend(); ++entry)
+            text += entry.key() + QLatin1String(" = ") + entry.value() + QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+void Config::save(const QString &path)
+{
+    if (!path.isEmpty())
+        settingsPath = path;
+    const QString tempPath = settingsPath + QLatin1String(".new");
+    const QByteArray tempName = QFile::encodeName(tempPath);
+
+    // Account files hold the dial-up password in clear: owner only, also when
+    // a leftover temporary file had a wider mode.
+    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        qWarning("could not open for writing `%s'", tempPath.toLatin1().constData());
+        currentGroup = nullptr;
+        return;
+    }
+    ::fchmod(fd, S_IRUSR | S_IWUSR);
+
+    const QByteArray bytes = fileContents();
+    ssize_t written;
+    do {
+        written = ::write(fd, bytes.constData(), size_t(bytes.size()));
+    } while (written < 0 && errno == EINTR);
+    // The content must be on the disk before the rename makes it the settings
+    // file, or a power loss can leave an empty file where the old one was.
+    const bool complete = written == bytes.size() && (::fsync(fd) == 0 || errno == EINVAL);
+
+    if (!complete) {
+        showOutOfSpace();
+        ::close(fd);
+        ::unlink(tempName.constData());
+        return;
+    }
+    ::close(fd);
+    velto_renameFile(tempPath, settingsPath);
+    modified = false;
+}
+
+void Config::showOutOfSpace()
+{
+    const QString caption = tr("Out of Space");
+    const QString text = tr("There was a problem creating\nConfiguration Information \n"
+                            "for this program.\n\nPlease free up some space and\ntry again.");
+    // Without a widget application (a command-line tool) there is no one to
+    // click the box; say it on the warning channel instead.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        qWarning("%s: %s", qPrintable(caption), qPrintable(text));
+        return;
+    }
+    QMessageBox::critical(nullptr, caption, text, QMessageBox::Ok);
+}
+
+bool Config::velto_renameFile(const QString &source, const QString &target)
+{
+    if (source.isEmpty() || target.isEmpty()) {
+        qWarning("velto_renameFile emptry string(s) from '%s' to '%s'",
+                 source.toLatin1().constData(), target.toLatin1().constData());
+        return false;
+    }
+
+    // Replace the target in one step, so a reader sees the old file or the
+    // new one and never neither. QDir::rename would refuse an existing
+    // target, hence the system call on the paths as given.
+    const QDir here;
+    if (::rename(QFile::encodeName(here.absoluteFilePath(source)).constData(),
+                 QFile::encodeName(here.absoluteFilePath(target)).constData()) == 0)
+        return true;
+    qWarning("problem renaming file using qdir::rename %s to %s",
+             qPrintable(source), qPrintable(target));
+
+    const QByteArray from = QFile::encodeName(QDir::toNativeSeparators(QDir::cleanPath(source)));
+    const QByteArray to = QFile::encodeName(QDir::toNativeSeparators(QDir::cleanPath(target)));
+    if (::rename(from.constData(), to.constData()) != 0) {
+        const int error = errno;
+        qWarning("::rename problem renaming file %s to %s errno %d",
+                 from.constData(), to.constData(), error);
+        return false;
+    }
+    qDebug("worked using ::rename");
+    return true;
+}

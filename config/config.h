@@ -1,0 +1,98 @@
+#ifndef CONFIG_H
+#define CONFIG_H
+
+#include <QCoreApplication>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// How a settings name becomes a file path.
+enum ConfigScope {
+    ExactPath = 0,   // the name is the path
+    UserChoices = 1  // "$HOME/Choices/common/<name>.conf"
+};
+
+// One settings file: named groups of "key = value" lines, read whole when the
+// store is made and written back whole, through "<path>.new" and a rename,
+// when a changed store is destroyed.
+//
+// Lookups and changes address the current group (selectGroup). Reading never
+// warns and answers the fallback when no group is current; a change with no
+// current group prints "no group set" and does nothing.
+//
+// A null text and an empty text differ here: an entry may hold a null value
+// (a line "key ="), and putting "" over it is a change.
+class Config
+{
+    Q_DECLARE_TR_FUNCTIONS(Config)
+
+public:
+    Config(const QString &name, ConfigScope scope);
+    ~Config();   // saves when modified
+
+    // The file behind a name; for UserChoices the settings folder is created
+    // (last level only, mode 0700) when missing.
+    static QString settingsFilePath(const QString &name, ConfigScope scope);
+
+    // Makes the group current, creating it (and so marking the store
+    // modified) when the file lacks it.
+    void selectGroup(const QString &group);
+    bool hasGroupSelected() const { return currentGroup != nullptr; }
+
+    // Tries key[$LANG], then key[language] (the part of $LANG before "_"),
+    // then the bare key. A bare key holding a null value answers null.
+    QString textValue(const QString &key, const QString &fallback = QString()) const;
+    // Decimal, optional sign, 32 bits; anything else is 0. Absent or empty
+    // answers the fallback.
+    int numberValue(const QString &key, int fallback = 0) const;
+    bool flagValue(const QString &key, bool fallback = false) const;
+    QStringList listValue(const QString &key, QChar separator) const;
+    QString scrambledValue(const QString &key, const QString &fallback = QString()) const;
+    bool containsKey(const QString &key) const;
+    // The bare key only, no language qualification.
+    QString rawValue(const QString &key, const QString &fallback = QString()) const;
+
+    void putText(const QString &key, const QString &value);
+    void putNumber(const QString &key, int value);   // flags are stored as 1 and 0
+    void putCString(const QString &key, const char *value);
+    void putList(const QString &key, const QStringList &values, QChar separator);
+    void putScrambled(const QString &key, const QString &value);
+    void removeKey(const QString &key);
+    void emptyCurrentGroup();
+
+    // Writes the whole store now; a non-empty path becomes the store's path.
+    void save(const QString &path);
+
+    // Replaces target by source in one step. Falls back to cleaned paths and
+    // reports each failure as a warning.
+    static bool velto_renameFile(const QString &source, const QString &target);
+
+    // Reads settings text into the store, as loading a file does once the
+    // file is known to begin with "[". Stops at the first line that is not a
+    // group header and holds no "=", leaving no group current.
+    void parseText(QTextStream &stream);
+    bool parseLine(const QString &line);
+
+private:
+    Q_DISABLE_COPY(Config)
+
+    using Group = QMap<QString, QString>;
+
+    void load();
+    void storeValue(const QString &key, const QString &value);
+    QByteArray fileContents() const;
+    void showOutOfSpace();
+
+    // QString's operator< compares UTF-16 code units: that is the file order.
+    QMap<QString, Group> groupTable;
+    // Points into groupTable, which is never copied, so the node stays put.
+    Group *currentGroup = nullptr;
+    QString settingsPath;
+    QString fullLanguage;
+    QString baseLanguage;
+    bool modified = false;
+};
+
+#endif
