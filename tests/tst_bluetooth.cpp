@@ -1,4 +1,5 @@
 #include "support/recordingrunner.h"
+#include "support/scratchfiles.h"
 #include "syswriters/rfcommbinding.h"
 #include "syswriters/systemlayout.h"
 
@@ -8,19 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray fileContent(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
 
 // A scratch system with an old binding, a PIN and a link key.
 struct ScratchSystem

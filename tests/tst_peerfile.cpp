@@ -3,6 +3,8 @@
 #include "syswriters/peerfile.h"
 #include "syswriters/systemlayout.h"
 
+#include "support/scratchfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,12 +41,6 @@ QStringList linesOf(const QString &text)
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
-}
-
-QByteArray fileContent(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 } // namespace
@@ -226,9 +222,7 @@ private slots:
         QTemporaryDir root;
         const SystemLayout layout = SystemLayout::rootedAt(root.path());
         QVERIFY(QDir().mkpath(root.path() + "/etc/ppp"));
-        QFile blocker(layout.peersDir);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(putFile(layout.peersDir, QByteArray()));
         const std::optional<FileFailure> failure = writePeerFile(layout, workedExample());
         QVERIFY(failure);
         QCOMPARE(failure->path, layout.peerFile("Office"));
@@ -240,10 +234,7 @@ private slots:
         QTemporaryDir root;
         const SystemLayout layout = SystemLayout::rootedAt(root.path());
         QVERIFY(QDir().mkpath(layout.peersDir));
-        QFile old(layout.peerFile("Office"));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(4000, 'x'));
-        old.close();
+        QVERIFY(putFile(layout.peerFile("Office"), QByteArray(4000, 'x')));
         QVERIFY(!writePeerFile(layout, workedExample()));
         QCOMPARE(fileContent(layout.peerFile("Office")), peerFileText(workedExample()).toUtf8());
     }

@@ -1,6 +1,8 @@
 #include "syswriters/secretsfile.h"
 #include "syswriters/systemlayout.h"
 
+#include "support/scratchfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,21 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray fileContent(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString &path, const QByteArray &content, mode_t mode = 0644)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
-    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
-}
 
 mode_t modeOf(const QString &path)
 {
@@ -102,7 +89,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("pap-secrets");
         if (before != "<absent>")
-            putFile(path, before, 0644);
+            QVERIFY(putFile(path, before, 0644));
 
         QVERIFY(!updateSecretsFile(path, user, "Office", password));
         QCOMPARE(fileContent(path), after);
@@ -125,7 +112,7 @@ private slots:
         QFETCH(QString, password);
         QTemporaryDir dir;
         const QString path = dir.filePath("chap-secrets");
-        putFile(path, content, 0640);
+        QVERIFY(putFile(path, content, 0640));
         struct stat before;
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
 
@@ -172,7 +159,7 @@ private slots:
         QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
         const QString path = dir.filePath("pap-secrets");
         const QByteArray content = "bob Home \"b\"\n";
-        putFile(path, content, 0000);
+        QVERIFY(putFile(path, content, 0000));
 
         const auto attempt = [&path]() {
             const std::optional<FileFailure> failure =
@@ -206,7 +193,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("pap-secrets");
         const QByteArray content = "bob Home \"b\"\nguest Office \"old\"\n";
-        putFile(path, content, 0600);
+        QVERIFY(putFile(path, content, 0600));
 
         struct rlimit saved;
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -231,7 +218,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir().mkdir(dir.filePath("shared")));
         const QString target = dir.filePath("shared/secrets");
-        putFile(target, "bob Home \"b\"\n");
+        QVERIFY(putFile(target, "bob Home \"b\"\n"));
         const QString link = dir.filePath("pap-secrets");
         QVERIFY(QFile::link(target, link));
 
@@ -244,7 +231,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("pap-secrets");
-        putFile(path, "bob Home \"b\"\n");
+        QVERIFY(putFile(path, "bob Home \"b\"\n"));
         QVERIFY(updateSecretsFile(path, "guest", "Office", "pw\n* * \"x\""));
         QCOMPARE(fileContent(path), QByteArray("bob Home \"b\"\n"));
     }
