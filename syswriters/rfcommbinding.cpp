@@ -10,11 +10,6 @@ namespace {
 
 const QLatin1String devPrefix("/dev/");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PPPConfig", text);
-}
-
 // The address is the first 17 characters, the channel what follows the comma.
 QString dunAddress(const QString &dunEntry)
 {
@@ -41,16 +36,21 @@ QString bindingProblem(const QString &devicePath, const QString &dunEntry)
         QStringLiteral("[0-9A-Fa-f]{2}(:[0-9A-Fa-f]{2}){5},([1-9]|[12][0-9]|30)")));
 
     if (!devicePath.startsWith(devPrefix))
-        return tr("The device \"%1\" is not a device in /dev/").arg(devicePath);
+        return QCoreApplication::translate("PPPConfig", "The device \"%1\" is not a device in /dev/")
+            .arg(devicePath);
     if (rfcommDeviceName(devicePath).isEmpty())
-        return tr("The device path \"%1\" names no device").arg(devicePath);
+        return QCoreApplication::translate("PPPConfig", "The device path \"%1\" names no device")
+            .arg(devicePath);
     if (!deviceName.match(rfcommDeviceName(devicePath)).hasMatch())
-        return tr("The device \"%1\" is not a plain device name").arg(devicePath);
+        return QCoreApplication::translate("PPPConfig", "The device \"%1\" is not a plain device name")
+            .arg(devicePath);
     if (dunEntry.isEmpty())
-        return tr("No DUN entry is chosen: search for the phone first");
+        return QCoreApplication::translate("PPPConfig", "No DUN entry is chosen: search for the phone first");
     if (!entry.match(dunEntry).hasMatch())
-        return tr("The DUN entry \"%1\" is not an address XX:XX:XX:XX:XX:XX followed by "
-                  "a comma and a channel from 1 to 30").arg(dunEntry);
+        return QCoreApplication::translate(
+                   "PPPConfig", "The DUN entry \"%1\" is not an address XX:XX:XX:XX:XX:XX "
+                                "followed by a comma and a channel from 1 to 30")
+            .arg(dunEntry);
     return QString();
 }
 
