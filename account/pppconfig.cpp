@@ -3,14 +3,21 @@
 #include "config/config.h"
 #include "form/radiogroupbox.h"
 #include "syswriters/accountname.h"
+#include "syswriters/applyinput.h"
+#include "syswriters/dunsearch.h"
+#include "syswriters/peerfile.h"
+#include "syswriters/rfcommbinding.h"
+#include "syswriters/secretsfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -239,10 +246,82 @@ void PPPConfig::bt_selected()
     setBluetoothSearchEnabled(true);
 }
 
+PeerValues PPPConfig::peerValues() const
+{
+    PeerValues values;
+    values.device = btdevice->text();
+    values.speed = speed->currentText();
+    values.initString = atdial->text();
+    values.phone = phone->text();
+    values.crtscts = crtscts->isChecked();
+    values.userName = username->text();
+    values.dialMode = dialmode->checkedId();
+    values.idleTime = idletime->value();
+    values.usePeerDns = usepeerdns->isChecked();
+    values.defaultRoute = defaultroute->isChecked();
+    values.connectDelay = connectdelay->value();
+    values.accountName = acname->currentText();
+    return values;
+}
+
+FileFailures PPPConfig::saveAccount(Config &store, bool writeSystemFiles)
+{
+    storeAccount(store);
+    if (!writeSystemFiles)
+        return {};
+
+    const PeerValues values = peerValues();
+    FileFailures failures;
+    if (std::optional<FileFailure> failure = writePeerFile(system, values))
+        failures.append(*failure);
+    else
+        failures += updateSecrets(system, values.userName, values.accountName, password->text());
+
+    if (bluetooth_button->isChecked()) {
+        // The service restart takes a while; the dialog must not look dead.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        failures += bindBluetooth(system, *runner, btdevice->text(), deviceList->currentText());
+        QGuiApplication::restoreOverrideCursor();
+    }
+    return failures;
+}
+
 void PPPConfig::Apply()
 {
+    const QString name = acname->currentText();
+    const QStringList problems =
+        applyInputProblems(peerValues(), password->text(),
+                           bluetooth_button->isChecked() ? deviceList->currentText() : QString());
+    FileFailures failures;
+    if (usableAsPath(name)) {
+        Config store(settingsPrefix + name, UserChoices);
+        failures = saveAccount(store, problems.isEmpty());
+        // The store writes the account settings file as it goes.
+    }
+    addAccountName(acname->currentText());
+    reportApplyProblems(problems, failures);
+}
+
+void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailures &failures)
+{
+    if (problems.isEmpty() && failures.isEmpty())
+        return;
+    QStringList lines;
+    if (!problems.isEmpty()) {
+        lines << tr("No system file was written:");
+        lines += problems;
+    }
+    if (!failures.isEmpty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << tr("These files could not be written:");
+        for (const FileFailure &failure : failures)
+            lines << tr("%1: %2").arg(failure.path, failure.reason);
+    }
+    QMessageBox::warning(this, tr("Apply"), lines.join(QLatin1Char('\n')));
 }
 
 void PPPConfig::btSearchClicked()
 {
+    DunSearch::fillDunList(deviceList, this, system);
 }

@@ -3,11 +3,13 @@
 
 #include "form/pppconfigbase.h"
 #include "syswriters/commandrunner.h"
+#include "syswriters/systemfile.h"
 #include "syswriters/systemlayout.h"
 
 #include <memory>
 
 class Config;
+struct PeerValues;
 
 // The account editor: the dialog's behaviour behind the form. It keeps no
 // account record of its own; the form's widgets are the account being edited,
@@ -33,6 +35,12 @@ public:
     void loadAccount(Config &store);
     // Stores the form into an open account settings store (all keys).
     void storeAccount(Config &store) const;
+    // Stores the form into store and, when writeSystemFiles, writes the peer
+    // file, the account's secrets lines and, on the Bluetooth path, the
+    // RFCOMM binding. Returns each system file that could not be written.
+    FileFailures saveAccount(Config &store, bool writeSystemFiles);
+    // The form's values as the peer file needs them.
+    PeerValues peerValues() const;
 
     // The account folder: $HOME/Choices/common/
     static QString accountDirectory();
@@ -52,6 +60,7 @@ private:
     void listAccounts();
     void setPathButtons(bool serial, bool irda, bool bluetooth);
     void setBluetoothSearchEnabled(bool enabled);
+    void reportApplyProblems(const QStringList &problems, const FileFailures &failures);
 
     Config *loadedAccountStore = nullptr;
     SystemLayout system;

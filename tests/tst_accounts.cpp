@@ -13,7 +13,9 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -69,10 +71,22 @@ private:
         emit dialog.acname->textActivated(name);
     }
 
-    void typeName(PPPConfig &dialog, const QString &name)
+    void showAndWait(PPPConfig &dialog)
     {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    }
+
+    void clickDelete(PPPConfig &dialog)
+    {
+        showAndWait(dialog);
+        dialog.TabWidget2->setCurrentIndex(0);
+        QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
+    }
+
+    void typeName(PPPConfig &dialog, const QString &name)
+    {
+        showAndWait(dialog);
         dialog.activateWindow();
         dialog.acname->setFocus();
         dialog.acname->lineEdit()->selectAll();
@@ -222,6 +236,8 @@ private slots:
         writeAccount("Odd", "Odd", { { "dialmode", "7" } });
         writeAccount("Idle", "Idle", { { "dialmode", "1" } });
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
+        QCOMPARE(dialog.dialmode->checkedId(), -1);
+        choose(dialog, "Idle");
         QVERIFY(dialog.dial_idle->isChecked());
         choose(dialog, "Odd");
         QVERIFY(dialog.dial_idle->isChecked());
@@ -266,7 +282,7 @@ private slots:
         writeFile(root() + "/etc/ppp/peers/Office", "peer\n");
 
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
-        QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
+        clickDelete(dialog);
         QVERIFY(!QFile::exists(accountDir() + "Network-PPP-Office.conf"));
         QVERIFY(!QFile::exists(root() + "/etc/ppp/peers/Office"));
         QVERIFY(QFile::exists(accountDir() + "Network-PPP-Home.conf"));
@@ -280,7 +296,7 @@ private slots:
         writeFile(root() + "/etc/passwd", "root:x:0:0\n");
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
         dialog.addAccountName("../../passwd");
-        QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
+        clickDelete(dialog);
         QCOMPARE(dialog.acname->count(), 0);
         QCOMPARE(readFile(root() + "/etc/passwd"), QByteArray("root:x:0:0\n"));
 
@@ -342,6 +358,7 @@ private slots:
         QCOMPARE(accountList(dialog), QStringList({ "Buero" }));
         Config store(accountDir() + "Network-PPP-Buero.conf", ExactPath);
         dialog.storeAccount(store);
+        store.selectGroup("Info");
         QCOMPARE(store.rawValue("name", QString()), QString("Buero"));
     }
 
