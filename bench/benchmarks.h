@@ -11,6 +11,7 @@ struct Figure
     QString title;
     double ratio = 0;
     double goal = 0;     // the ratio must not exceed it
+    QString goalText;    // when the goal is not a ratio
     bool met = false;
     QStringList details; // printed under the ratio
 };

@@ -46,6 +46,22 @@ double median(QList<double> values)
     return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
 }
 
+double cpuMilliseconds()
+{
+    rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+}
+
+QString thousands(int number)
+{
+    QString text = QString::number(number);
+    for (qsizetype at = text.size() - 3; at > 0; at -= 3)
+        text.insert(at, QLatin1Char(','));
+    return text;
+}
+
 ChildRun runChild(const QStringList &commandLine, const QStringList &environment,
                   const QString &logPath, bool waitForReport)
 {
@@ -122,5 +138,7 @@ ChildRun runChild(const QStringList &commandLine, const QStringList &environment
         fail(QStringLiteral("%1 failed (status %2)").arg(commandLine.join(QLatin1Char(' '))).arg(status),
              logPath);
     run.peakKiB = usage.ru_maxrss;
+    run.cpuMilliseconds = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
+                          + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
     return run;
 }

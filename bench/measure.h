@@ -16,13 +16,20 @@ double millisecondsSince(Clock::time_point start);
 
 double median(QList<double> values);
 
+// 100000 as "100,000".
+QString thousands(int number);
+
 // What one child process cost: wall time from spawning it until it reported,
 // and its peak resident set.
 struct ChildRun
 {
     double milliseconds = 0;
     long peakKiB = 0;
+    double cpuMilliseconds = 0;   // user and system time of the child
 };
+
+// User and system time this process has used so far.
+double cpuMilliseconds();
 
 // Spawns program with the environment changes given ("NAME=value"), its output
 // going to logPath, and waits until it writes a line to the descriptor named

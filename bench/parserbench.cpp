@@ -49,11 +49,12 @@ Figure parserFigure(const BenchOptions &options)
 
     Figure figure;
     const double parseTime = median(parsing), readTime = median(reading);
-    figure.title = QStringLiteral("parse search output of %1 phones / read it").arg(options.phones);
+    figure.title = QStringLiteral("parse search output of %1 phones / read it")
+                       .arg(thousands(options.phones));
     figure.ratio = parseTime / readTime;
-    figure.goal = 10.0 / readTime;   // the goal is 10 ms for the parse itself
+    figure.goalText = QStringLiteral("parse < 10 ms");
     figure.met = parseTime < 10.0;
-    figure.details << QStringLiteral("%1 ms / %2 ms for %3 KiB (goal: parse under 10 ms)")
+    figure.details << QStringLiteral("%1 ms / %2 ms for %3 KiB")
                           .arg(parseTime, 0, 'f', 2).arg(readTime, 0, 'f', 2)
                           .arg(output.size() / 1024);
     return figure;

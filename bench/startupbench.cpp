@@ -6,7 +6,9 @@
 #include <QMap>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <random>
 
 namespace {
 
@@ -47,11 +49,17 @@ QList<Figure> startupFigures(const BenchOptions &options)
     QDir().mkpath(starters.first().home);
 
     // The first start of each fills the caches (fonts, shared libraries) and
-    // is not counted; then the starters take turns, so that a slow moment of
-    // the machine falls on all of them alike.
+    // is not counted; then the starters take turns in a new order each round,
+    // so that a slow moment of the machine falls on all of them alike.
     const QString log = scratch.filePath(QStringLiteral("child.log"));
+    QList<qsizetype> order;
+    for (qsizetype i = 0; i < starters.size(); ++i)
+        order.append(i);
+    std::mt19937 shuffler(20240607);
     for (int round = -1; round < options.startupRuns; ++round) {
-        for (Starter &starter : starters) {
+        std::shuffle(order.begin(), order.end(), shuffler);
+        for (qsizetype index : std::as_const(order)) {
+            Starter &starter = starters[index];
             const ChildRun run = runChild({ starter.program },
                                           { QStringLiteral("HOME=") + starter.home,
                                             QStringLiteral("XDG_RUNTIME_DIR=") + runtime },

@@ -4,31 +4,12 @@
 #include "syswriters/peerfile.h"
 #include "syswriters/systemlayout.h"
 
-#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace {
+#include <cstring>
 
-// Lines end at a line feed, a carriage return or both together; the endings
-// are not part of the lines.
-QByteArrayList splitLines(const QByteArray &content)
-{
-    QByteArrayList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < content.size(); ++i) {
-        const char c = content.at(i);
-        if (c != '\n' && c != '\r')
-            continue;
-        lines.append(content.mid(start, i - start));
-        if (c == '\r' && i + 1 < content.size() && content.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < content.size())
-        lines.append(content.mid(start));
-    return lines;
-}
+namespace {
 
 // A secrets file reached through a symbolic link is updated where it lives,
 // so that the link survives.
@@ -68,20 +49,49 @@ std::optional<FileFailure> updateSecretsFile(const QString &path, const QString 
     }
 
     // Other lines are kept as bytes, so that text in another encoding
-    // survives the rewrite untouched.
+    // survives the rewrite untouched. Lines end at a line feed, a carriage
+    // return or both together. A secrets file may hold many thousands of
+    // lines: the kept ones are moved down over the dropped ones in place,
+    // each now ended by a line feed, rather than copied into a second buffer.
     const QByteArray prefix = secretsLinePrefix(user, account).toLocal8Bit();
     const QByteArray newLine = secretsLine(user, account, password).toLocal8Bit();
-    QByteArrayList kept;
-    for (const QByteArray &line : splitLines(content)) {
-        if (line == newLine)
+    char *const text = content.data();
+    const qsizetype size = content.size();
+    qsizetype kept = 0;
+    qsizetype start = 0;
+    bool lastLineUnended = false;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        const QByteArrayView line(text + start, end - start);
+        if (line == QByteArrayView(newLine))
             return std::nullopt;
-        if (!line.startsWith(prefix))
-            kept.append(line);
+        // Where the next line starts, read before a kept line's line feed
+        // may cover this line's ending.
+        qsizetype next = end + 1;
+        if (end + 1 < size && text[end] == '\r' && text[end + 1] == '\n')
+            ++next;
+        if (!line.startsWith(prefix)) {
+            if (kept != start)
+                std::memmove(text + kept, text + start, size_t(line.size()));
+            kept += line.size();
+            if (end < size)
+                text[kept++] = '\n';
+            else
+                lastLineUnended = true;
+        }
+        start = next;
     }
+    content.truncate(kept);
+    if (lastLineUnended)
+        content.append('\n');
     if (!password.isEmpty())
-        kept.append(newLine);
+        content.append(newLine).append('\n');
+    if (content.isEmpty())
+        content = "\n";   // no line left: the file is one empty line
 
-    std::optional<FileFailure> failure = replaceFile(target, kept.join('\n') + '\n', 0600);
+    std::optional<FileFailure> failure = replaceFile(target, content, 0600);
     if (failure)
         failure->path = path;
     return failure;

@@ -117,7 +117,10 @@ std::optional<FileFailure> readFileIfPresent(const QString &path, QByteArray &co
         result = FileFailure { path, QCoreApplication::translate("PPPConfig",
                                                                  "Not a regular file") };
     } else {
-        char buffer[4096];
+        // Room for the whole file at once: growing the array a piece at a
+        // time copies what was read so far again and again.
+        content.reserve(qsizetype(status.st_size));
+        char buffer[65536];
         for (;;) {
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
             if (got < 0 && errno == EINTR)

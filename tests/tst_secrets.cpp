@@ -67,6 +67,10 @@ private slots:
         QTest::newRow("CRLF endings, no final ending")
             << QByteArray("bob Home \"b\"\r\n\r\nann Work \"a\"") << "guest" << "pw"
             << QByteArray("bob Home \"b\"\n\nann Work \"a\"\nguest Office \"pw\"\n");
+        QTest::newRow("lines after a dropped one move up, mixed endings")
+            << QByteArray("guest Office \"old\"\r\nbob Home \"b\"\r\n\rann Work \"a\"\nguest Office \"x\"\rend")
+            << "guest" << "pw"
+            << QByteArray("bob Home \"b\"\n\nann Work \"a\"\nend\nguest Office \"pw\"\n");
         QTest::newRow("password quote and backslash") << QByteArray("<absent>") << "guest"
                                                       << "p\"w\\"
                                                       << QByteArray("guest Office \"p\\\"w\\\\\"\n");
