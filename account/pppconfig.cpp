@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -80,16 +81,28 @@ void PPPConfig::listAccounts()
     const QStringList files = QDir(directory, settingsPrefix + QStringLiteral("*.conf"),
                                    QDir::Name | QDir::IgnoreCase, QDir::Files)
                                   .entryList();
-    acname->clear();
+    // The names are gathered as addAccountName would order them and handed
+    // to the combo box at once: asking the box for every entry's text and
+    // changing its current entry once per file makes start-up grow with the
+    // square of the number of accounts.
+    QStringList names;
+    QSet<QString> seen;
     bool listed = false;
     for (const QString &file : files) {
         if (file == settingsPrefix + QStringLiteral(".conf"))
             continue;
         Config store(directory + file, ExactPath);
         store.selectGroup(QStringLiteral("Info"));
-        addAccountName(store.textValue(QStringLiteral("name"), QString()));
+        const QString name = store.textValue(QStringLiteral("name"), QString());
+        if (seen.contains(name))
+            names.removeAll(name);
+        seen.insert(name);
+        names.append(name);
         listed = true;
     }
+    acname->clear();
+    acname->addItems(names);
+    acname->setCurrentIndex(int(names.size()) - 1);
 
     const QString current = acname->currentText();
     if (listed && usableAsPath(current)) {
