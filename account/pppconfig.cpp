@@ -1,0 +1,8 @@
+#include "account/pppconfig.h"
+
+PPPConfig::PPPConfig(QWidget *parent, const char *name)
+    : PPPConfigBase(parent, name, false, {})
+{
+}
+
+PPPConfig::~PPPConfig() = default;

@@ -1,0 +1,30 @@
+# Installs the build into PREFIX and checks what a launcher needs.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+include(GNUInstallDirs)
+set(program ${PREFIX}/${CMAKE_INSTALL_BINDIR}/dialup)
+set(entry ${PREFIX}/${CMAKE_INSTALL_DATADIR}/applications/dialup.desktop)
+set(icon ${PREFIX}/${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps/dialup.png)
+foreach(f ${program} ${entry} ${icon})
+    if(NOT EXISTS ${f})
+        message(FATAL_ERROR "not installed: ${f}")
+    endif()
+endforeach()
+if(IS_DIRECTORY ${program} OR NOT IS_ABSOLUTE ${program})
+    message(FATAL_ERROR "${program} is not a program")
+endif()
+
+file(STRINGS ${entry} lines)
+foreach(wanted "[Desktop Entry]" "Type=Application" "Name=Dial-up" "Exec=dialup"
+               "Icon=dialup" "StartupNotify=true")
+    list(FIND lines "${wanted}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "${entry} lacks \"${wanted}\"")
+    endif()
+endforeach()
+message(STATUS "installed: ${program}, ${entry}, ${icon}")
