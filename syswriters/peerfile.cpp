@@ -1,0 +1,116 @@
+#include "syswriters/peerfile.h"
+
+#include "syswriters/accountname.h"
+#include "syswriters/systemlayout.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace {
+
+// Characters that a modem dials or chat passes through without the shell or
+// pppd giving them a meaning of their own.
+bool isDialCharacter(QChar c)
+{
+    const char16_t u = c.unicode();
+    if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'D') || (u >= 'a' && u <= 'd'))
+        return true;
+    return QStringView(u"*#+,WPT!@-").contains(c);
+}
+
+QString withBackslashBefore(const QString &text, QStringView special)
+{
+    QString result;
+    result.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        if (special.contains(c))
+            result += QLatin1Char('\\');
+        result += c;
+    }
+    return result;
+}
+
+} // namespace
+
+QString quoteWord(const QString &text)
+{
+    return QLatin1Char('"') + withBackslashBefore(text, u"\"\\") + QLatin1Char('"');
+}
+
+QString nameWord(const QString &name)
+{
+    const bool plain = !name.isEmpty()
+        && std::none_of(name.begin(), name.end(), [](QChar c) {
+               return c.isSpace() || QStringView(u"\"\\'#").contains(c);
+           });
+    return plain ? name : quoteWord(name);
+}
+
+QString escapeForConnect(const QString &text)
+{
+    const QString forShell = withBackslashBefore(text, u"\"\\$`");
+    return withBackslashBefore(forShell, u"\\'");
+}
+
+QString dialWord(const QString &phone)
+{
+    const QString dial = QStringLiteral("ATDT") + phone;
+    if (std::all_of(phone.begin(), phone.end(), isDialCharacter))
+        return dial;
+    return QLatin1Char('"') + escapeForConnect(dial) + QLatin1Char('"');
+}
+
+QString connectLine(const QString &initString, const QString &phone)
+{
+    return QStringLiteral("connect '/usr/sbin/chat -s -v ABORT \"NO CARRIER\" "
+                          "ABORT \"NO DIALTONE\" ABORT \"BUSY\" \"\" \"")
+        + escapeForConnect(initString) + QStringLiteral("\" OK ") + dialWord(phone)
+        + QStringLiteral(" CONNECT'");
+}
+
+QString peerFileText(const PeerValues &values)
+{
+    QString text;
+    const auto line = [&text](const QString &option) {
+        text += option;
+        text += QLatin1Char('\n');
+    };
+
+    line(values.device);
+    line(values.speed);
+    line(connectLine(values.initString, values.phone));
+    line(values.crtscts ? QStringLiteral("crtscts") : QStringLiteral("nocrtscts"));
+    line(QStringLiteral("noipdefault"));
+    line(QStringLiteral("modem"));
+    if (!values.userName.isEmpty())
+        line(QStringLiteral("user ") + quoteWord(values.userName));
+    if (values.dialMode == 2)
+        line(QStringLiteral("demand"));
+    if (values.idleTime != 0 && values.dialMode > 0)
+        line(QStringLiteral("idle ") + QString::number(values.idleTime));
+    if (values.usePeerDns)
+        line(QStringLiteral("usepeerdns"));
+    if (values.defaultRoute)
+        line(QStringLiteral("defaultroute"));
+    const qint64 delayMs = qint64(values.connectDelay) * 1000;
+    if (delayMs != 0)
+        line(QStringLiteral("connect-delay ") + QString::number(delayMs));
+    if (!values.accountName.isEmpty())
+        line(QStringLiteral("remotename ") + nameWord(values.accountName));
+    return text;
+}
+
+std::optional<FileFailure> writePeerFile(const SystemLayout &layout, const PeerValues &values)
+{
+    const QString path = layout.peerFile(values.accountName);
+    if (!isSafeAccountName(values.accountName)) {
+        return FileFailure { path, QCoreApplication::translate(
+                                       "PPPConfig", "The account name is not a plain file name") };
+    }
+    // An existing folder keeps its mode; a failure shows when the file is opened.
+    ::mkdir(QFile::encodeName(layout.peersDir).constData(), 0700);
+    return writeFileInPlace(path, peerFileText(values).toLocal8Bit());
+}

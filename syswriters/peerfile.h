@@ -1,0 +1,63 @@
+#ifndef PEERFILE_H
+#define PEERFILE_H
+
+#include "syswriters/systemfile.h"
+
+#include <QString>
+
+struct SystemLayout;
+
+// What the peer file of an account is made of, as the dialog holds it.
+// Defaults are the dialog's own starting values.
+struct PeerValues
+{
+    QString device;               // btdevice: first line, unchanged
+    QString speed = QStringLiteral("115200");
+    QString initString;           // atdial: sent by chat before dialling
+    QString phone;                // dialled after "ATDT"
+    bool crtscts = true;
+    QString userName;             // the "user" line; empty gives none
+    int dialMode = -1;            // 0 manual, 1 idle, 2 demand, -1 none chosen
+    int idleTime = 120;           // seconds
+    bool usePeerDns = true;
+    bool defaultRoute = true;
+    int connectDelay = 6;         // seconds; written in milliseconds
+    QString accountName;          // names the file; the "remotename" line
+};
+
+// text in double quotes, with a backslash before each double quote and each
+// backslash in it; every other character is copied as it is. pppd reads it
+// back as one word holding exactly text, in the peer file and in the
+// secrets files alike.
+QString quoteWord(const QString &text);
+
+// A name as one pppd word: written as it is when that is already one word
+// to pppd (not empty, no white space, double quote, backslash, single quote
+// or "#"), through quoteWord otherwise. Used for the remotename line and the
+// two name fields of the secrets lines.
+QString nameWord(const QString &name);
+
+// The dial string chat sends: "ATDT" and the number as they are when the
+// number holds only dial characters, otherwise the whole dial string as one
+// double-quoted word, escaped like the init string.
+QString dialWord(const QString &phone);
+
+// text escaped for a double-quoted shell word inside pppd's single-quoted
+// connect option: the shell gets a backslash before each double quote,
+// backslash, "$" and backquote, and pppd a backslash before each backslash
+// and single quote of that. Chat then receives exactly text.
+QString escapeForConnect(const QString &text);
+
+// The peer file's connect line, without the line feed: chat with the abort
+// strings, the init string and the dial string.
+QString connectLine(const QString &initString, const QString &phone);
+
+// The whole peer file, one option per line, each line ended by a line feed.
+QString peerFileText(const PeerValues &values);
+
+// Writes the account's peer file into the layout's peers folder (made with
+// mode 0700 when missing) and tells why when it could not. An account name
+// that is not one plain file name is refused without touching anything.
+std::optional<FileFailure> writePeerFile(const SystemLayout &layout, const PeerValues &values);
+
+#endif

@@ -1,0 +1,35 @@
+#ifndef RFCOMMBINDING_H
+#define RFCOMMBINDING_H
+
+#include "syswriters/systemfile.h"
+
+#include <QString>
+
+class CommandRunner;
+struct SystemLayout;
+
+// The RFCOMM device name of a device path: what follows "/dev/", so
+// "rfcomm0" for "/dev/rfcomm0".
+QString rfcommDeviceName(const QString &devicePath);
+
+// Why the device path and DUN entry cannot make a working binding, or an
+// empty text when they can. The device path has to be "/dev/" followed by a
+// plain device name; the DUN entry an address XX:XX:XX:XX:XX:XX (hex digits),
+// a comma and a channel from 1 to 30.
+QString bindingProblem(const QString &devicePath, const QString &dunEntry);
+
+// rfcomm.conf binding the device to the entry's address and channel.
+QString rfcommConfText(const QString &devicePath, const QString &dunEntry);
+
+// Binds the Bluetooth serial device to the phone: writes rfcomm.conf, removes
+// the stored PIN and link key, then ejects the PC cards, restarts the
+// Bluetooth service and inserts the cards, each command after the one before
+// has ended. When the device path or DUN entry cannot make a binding, or
+// rfcomm.conf cannot be written, nothing else happens: restarting the service
+// then would only bring back the old binding without its pairing. The
+// commands' exit statuses are not failures (a system without PC cards has no
+// pccardctl); a PIN or link key that cannot be removed is.
+FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
+                           const QString &devicePath, const QString &dunEntry);
+
+#endif

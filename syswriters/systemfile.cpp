@@ -1,0 +1,145 @@
+#include "syswriters/systemfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileFailure failure(const QString &path, int errnum)
+{
+    return { path, systemErrorText(errnum) };
+}
+
+// Writes all of content to fd; false with errno set when the system refuses.
+bool writeAll(int fd, const QByteArray &content)
+{
+    const char *data = content.constData();
+    qsizetype left = content.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// Flushes the folder that holds path, so that a rename in it survives a crash.
+void syncFolderOf(const QString &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+QString systemErrorText(int errnum)
+{
+    return QString::fromLocal8Bit(std::strerror(errnum));
+}
+
+std::optional<FileFailure> writeFileInPlace(const QString &path, const QByteArray &content)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return failure(path, errno);
+    if (!writeAll(fd, content)) {
+        const int error = errno;
+        ::close(fd);
+        return failure(path, error);
+    }
+    if (::close(fd) != 0)
+        return failure(path, errno);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> replaceFile(const QString &path, const QByteArray &content,
+                                       mode_t mode)
+{
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    // mkstemp creates the file with mode 0600 at most, so nobody else can
+    // read it before the explicit mode is set.
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failure(path, errno);
+
+    int error = 0;
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, content) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        return failure(path, error);
+    }
+    syncFolderOf(path);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> readFileIfPresent(const QString &path, QByteArray &content)
+{
+    content.clear();
+    // Non-blocking, so that a FIFO in the file's place cannot hang the dialog.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        return failure(path, errno);
+    }
+
+    struct stat status;
+    std::optional<FileFailure> result;
+    if (::fstat(fd, &status) != 0) {
+        result = failure(path, errno);
+    } else if (S_ISDIR(status.st_mode)) {
+        result = failure(path, EISDIR);
+    } else if (!S_ISREG(status.st_mode)) {
+        result = FileFailure { path, QCoreApplication::translate("PPPConfig",
+                                                                 "Not a regular file") };
+    } else {
+        char buffer[4096];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                result = failure(path, errno);
+                break;
+            }
+            if (got == 0)
+                break;
+            content.append(buffer, got);
+        }
+    }
+    ::close(fd);
+    if (result)
+        content.clear();
+    return result;
+}
+
+std::optional<FileFailure> removeFileIfPresent(const QString &path)
+{
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        return failure(path, errno);
+    return std::nullopt;
+}

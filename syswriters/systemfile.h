@@ -1,0 +1,42 @@
+#ifndef SYSTEMFILE_H
+#define SYSTEMFILE_H
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <sys/types.h>
+
+// A system file that "Apply" could not write (or chose not to), and why, in
+// words the user can act on ("Permission denied").
+struct FileFailure
+{
+    QString path;
+    QString reason;
+};
+using FileFailures = QList<FileFailure>;
+
+// The system's text for an errno value, as strerror gives it.
+QString systemErrorText(int errnum);
+
+// Writes content to path in place: created when absent (0666 less the umask),
+// truncated otherwise. Short writes and a failing close count as failures.
+std::optional<FileFailure> writeFileInPlace(const QString &path, const QByteArray &content);
+
+// Replaces path with content so that no reader ever sees a half-written file:
+// a temporary file in the same folder, created with mode, written, flushed to
+// disk and renamed over path. On any failure path is left as it was and the
+// temporary file is removed.
+std::optional<FileFailure> replaceFile(const QString &path, const QByteArray &content,
+                                       mode_t mode);
+
+// Reads the whole of an existing regular file into content. A missing file
+// reads as empty and is no failure; a folder, a device or a FIFO in its place,
+// or a file that cannot be read, is.
+std::optional<FileFailure> readFileIfPresent(const QString &path, QByteArray &content);
+
+// Removes path; a file that is already gone is no failure.
+std::optional<FileFailure> removeFileIfPresent(const QString &path);
+
+#endif
