@@ -14,19 +14,25 @@
 #include <cstdlib>
 
 // One private folder per process, removed when the fuzzer exits. Memory
-// backed when the system has /dev/shm: the targets write files on every
-// input, and a disk would make each run wait for fsync.
-inline QString fuzzScratchDir()
+// backed where the system has a writable /dev/shm: the targets write files
+// on every input, and a disk would make each one wait for fsync.
+inline QTemporaryDir &fuzzScratch()
 {
-    static QTemporaryDir scratch(QDir(QStringLiteral("/dev/shm")).exists()
-                                     ? QStringLiteral("/dev/shm/dialup-fuzz-XXXXXX")
-                                     : QDir::tempPath() + QStringLiteral("/dialup-fuzz-XXXXXX"));
-    if (!scratch.isValid()) {
+    static QTemporaryDir inMemory(QStringLiteral("/dev/shm/dialup-fuzz-XXXXXX"));
+    if (inMemory.isValid())
+        return inMemory;
+    static QTemporaryDir onDisk(QDir::tempPath() + QStringLiteral("/dialup-fuzz-XXXXXX"));
+    if (!onDisk.isValid()) {
         std::fprintf(stderr, "cannot create a scratch folder: %s\n",
-                     qPrintable(scratch.errorString()));
+                     qPrintable(onDisk.errorString()));
         std::abort();
     }
-    return scratch.path();
+    return onDisk;
+}
+
+inline QString fuzzScratchDir()
+{
+    return fuzzScratch().path();
 }
 
 inline QString fuzzScratchFile(const QString &name)
@@ -63,6 +69,8 @@ inline void fuzzRequire(bool holds, const char *invariant, const QString &detail
     if (holds)
         return;
     std::fprintf(stderr, "invariant broken: %s\n%s\n", invariant, qPrintable(detail));
+    // abort() skips the static destructors that would remove the folder.
+    fuzzScratch().remove();
     std::abort();
 }
 
