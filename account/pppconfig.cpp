@@ -1,8 +1,327 @@
 #include "account/pppconfig.h"
 
-PPPConfig::PPPConfig(QWidget *parent, const char *name)
-    : PPPConfigBase(parent, name, false, {})
+#include "config/config.h"
+#include "form/radiogroupbox.h"
+#include "syswriters/accountname.h"
+#include "syswriters/applyinput.h"
+#include "syswriters/dunsearch.h"
+#include "syswriters/peerfile.h"
+#include "syswriters/rfcommbinding.h"
+#include "syswriters/secretsfile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+
+namespace {
+
+const QString settingsPrefix = QStringLiteral("Network-PPP-");
+
+// Names that may be joined into a path. The empty name is allowed: it is the
+// settings file "Network-PPP-.conf" and has no peer file.
+bool usableAsPath(const QString &name)
 {
+    return name.isEmpty() || isSafeAccountName(name);
+}
+
+// Makes text the current entry of box, adding it only when no equal entry is
+// there yet; an empty text leaves no entry current.
+void selectOrAppend(QComboBox *box, const QString &text)
+{
+    if (text.isEmpty()) {
+        box->setCurrentIndex(-1);
+        return;
+    }
+    int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        box->addItem(text);
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
+}
+
+} // namespace
+
+PPPConfig::PPPConfig(QWidget *parent, const char *name, const SystemLayout &system,
+                     CommandRunner *runner)
+    : PPPConfigBase(parent, name, false, Qt::WindowFlags())
+    , system(system)
+    , ownRunner(runner ? nullptr : new ProcessRunner)
+    , runner(runner ? runner : ownRunner.get())
+{
+    listAccounts();
 }
 
 PPPConfig::~PPPConfig() = default;
+
+QString PPPConfig::accountDirectory()
+{
+    return qEnvironmentVariable("HOME") + QStringLiteral("/Choices/common/");
+}
+
+QString PPPConfig::accountFilePath(const QString &name)
+{
+    return accountDirectory() + settingsPrefix + name + QStringLiteral(".conf");
+}
+
+void PPPConfig::listAccounts()
+{
+    const QString directory = accountDirectory();
+    const QStringList files = QDir(directory, settingsPrefix + QStringLiteral("*.conf"),
+                                   QDir::Name | QDir::IgnoreCase, QDir::Files)
+                                  .entryList();
+    acname->clear();
+    bool listed = false;
+    for (const QString &file : files) {
+        if (file == settingsPrefix + QStringLiteral(".conf"))
+            continue;
+        Config store(directory + file, ExactPath);
+        store.selectGroup(QStringLiteral("Info"));
+        addAccountName(store.textValue(QStringLiteral("name"), QString()));
+        listed = true;
+    }
+
+    const QString current = acname->currentText();
+    if (listed && usableAsPath(current)) {
+        Config store(settingsPrefix + current, UserChoices);
+        loadAccount(store);
+    } else if (!listed) {
+        setBluetoothSearchEnabled(false);
+    }
+}
+
+void PPPConfig::addAccountName(const QString &name)
+{
+    removeAccountName(QString(name));
+    acname->addItem(name);
+    acname->setCurrentIndex(acname->count() - 1);
+}
+
+void PPPConfig::removeAccountName(const QString &name)
+{
+    for (int i = acname->count() - 1; i >= 0; --i) {
+        if (acname->itemText(i) == name)
+            acname->removeItem(i);
+    }
+}
+
+void PPPConfig::setPathButtons(bool serial, bool irda, bool bluetooth)
+{
+    // The strongest path wins; an account may have none at all.
+    const int id = bluetooth ? ButtonGroup3->id(bluetooth_button)
+                 : irda      ? ButtonGroup3->id(irda_button)
+                 : serial    ? ButtonGroup3->id(serial_button)
+                             : -1;
+    ButtonGroup3->setCheckedId(id);
+}
+
+void PPPConfig::setBluetoothSearchEnabled(bool enabled)
+{
+    deviceList->setEnabled(enabled);
+    searchDevice->setEnabled(enabled);
+}
+
+void PPPConfig::loadAccount(Config &store)
+{
+    store.selectGroup(QStringLiteral("Info"));
+    addAccountName(store.textValue(QStringLiteral("name"), QStringLiteral("DialUp connection")));
+
+    store.selectGroup(QStringLiteral("Properties"));
+    username->setText(store.textValue(QStringLiteral("username"), QString()));
+    password->setText(store.textValue(QStringLiteral("password"), QString()));
+    phone->setText(store.textValue(QStringLiteral("phone"), QString()));
+
+    setPathButtons(store.flagValue(QStringLiteral("Serial"), false),
+                   store.flagValue(QStringLiteral("IrDA"), false),
+                   store.flagValue(QStringLiteral("Bluetooth"), false));
+
+    btdevice->setText(store.textValue(QStringLiteral("device"), QStringLiteral("/dev/ttyS0")));
+    atdial->setText(store.textValue(QStringLiteral("atdial"), QStringLiteral("ATZ")));
+
+    const QString storedSpeed = store.textValue(QStringLiteral("speed"), QString());
+    if (!storedSpeed.isEmpty())
+        selectOrAppend(speed, storedSpeed);
+
+    crtscts->setChecked(store.flagValue(QStringLiteral("crtscts"), false));
+    // The slider keeps the value within its own range.
+    connectdelay->setValue(store.numberValue(QStringLiteral("connectdelay"), 0) / 1000);
+
+    // Each account carries its own DUN entry: a stale one from the account
+    // shown before would be saved into this one.
+    selectOrAppend(deviceList, store.textValue(QStringLiteral("BTDUN"), QString()));
+
+    if (QAbstractButton *mode = dialmode->button(store.numberValue(QStringLiteral("dialmode"), 0)))
+        mode->setChecked(true);
+    idletime->setValue(store.numberValue(QStringLiteral("idletime"), 120));
+
+    // The addresses are the account's even while auto-detection greys them out.
+    defaultroute->setChecked(store.flagValue(QStringLiteral("defaultroute"), false));
+    gateway->setText(store.textValue(QStringLiteral("gateway"), QString()));
+    usepeerdns->setChecked(store.flagValue(QStringLiteral("usepeerdns"), false));
+    dns1->setText(store.textValue(QStringLiteral("dns1"), QString()));
+    dns2->setText(store.textValue(QStringLiteral("dns2"), QString()));
+
+    setBluetoothSearchEnabled(bluetooth_button->isChecked());
+}
+
+void PPPConfig::storeAccount(Config &store) const
+{
+    store.selectGroup(QStringLiteral("Info"));
+    store.putText(QStringLiteral("name"), acname->currentText());
+
+    store.selectGroup(QStringLiteral("Properties"));
+    store.putText(QStringLiteral("username"), username->text());
+    store.putText(QStringLiteral("password"), password->text());
+    store.putText(QStringLiteral("phone"), phone->text());
+    store.putNumber(QStringLiteral("Serial"), serial_button->isChecked() ? 1 : 0);
+    store.putNumber(QStringLiteral("IrDA"), irda_button->isChecked() ? 1 : 0);
+    store.putNumber(QStringLiteral("Bluetooth"), bluetooth_button->isChecked() ? 1 : 0);
+    store.putText(QStringLiteral("device"), btdevice->text());
+    store.putText(QStringLiteral("atdial"), atdial->text());
+    store.putText(QStringLiteral("speed"), speed->currentText());
+    store.putNumber(QStringLiteral("crtscts"), crtscts->isChecked() ? 1 : 0);
+    store.putNumber(QStringLiteral("connectdelay"), connectdelay->value() * 1000);
+    store.putText(QStringLiteral("BTDUN"), deviceList->currentText());
+    store.putNumber(QStringLiteral("dialmode"), dialmode->checkedId());
+    store.putNumber(QStringLiteral("idletime"), idletime->value());
+    store.putNumber(QStringLiteral("defaultroute"), defaultroute->isChecked() ? 1 : 0);
+    store.putText(QStringLiteral("gateway"), gateway->text());
+    store.putNumber(QStringLiteral("usepeerdns"), usepeerdns->isChecked() ? 1 : 0);
+    store.putText(QStringLiteral("dns1"), dns1->text());
+    store.putText(QStringLiteral("dns2"), dns2->text());
+}
+
+void PPPConfig::new_account(const QString &str)
+{
+    // A name that is no plain file name must not lead the store elsewhere.
+    if (usableAsPath(str) && QFileInfo::exists(accountFilePath(str))) {
+        loadedAccountStore = new Config(settingsPrefix + str, UserChoices);
+        loadAccount(*loadedAccountStore);
+        delete loadedAccountStore;
+        loadedAccountStore = nullptr;
+    }
+    addAccountName(str);
+}
+
+void PPPConfig::delete_account()
+{
+    const QString name = acname->currentText();
+    if (usableAsPath(name)) {
+        const QString settingsFile = accountFilePath(name);
+        if (QFileInfo::exists(settingsFile))
+            QFile::remove(settingsFile);
+        // The empty name has no peer file: its path is the peers folder.
+        const QString peerFile = system.peerFile(name);
+        if (!name.isEmpty() && QFileInfo(peerFile).isFile())
+            QFile::remove(peerFile);
+    }
+    removeAccountName(name);
+}
+
+void PPPConfig::serial_selected()
+{
+    btdevice->setText(QStringLiteral("/dev/ttyS0"));
+    setBluetoothSearchEnabled(false);
+}
+
+void PPPConfig::irda_selected()
+{
+    btdevice->setText(QStringLiteral("/dev/ircomm0"));
+    setBluetoothSearchEnabled(false);
+}
+
+void PPPConfig::bt_selected()
+{
+    btdevice->setText(QStringLiteral("/dev/rfcomm0"));
+    setBluetoothSearchEnabled(true);
+}
+
+PeerValues PPPConfig::peerValues() const
+{
+    PeerValues values;
+    values.device = btdevice->text();
+    values.speed = speed->currentText();
+    values.initString = atdial->text();
+    values.phone = phone->text();
+    values.crtscts = crtscts->isChecked();
+    values.userName = username->text();
+    values.dialMode = dialmode->checkedId();
+    values.idleTime = idletime->value();
+    values.usePeerDns = usepeerdns->isChecked();
+    values.defaultRoute = defaultroute->isChecked();
+    values.connectDelay = connectdelay->value();
+    values.accountName = acname->currentText();
+    return values;
+}
+
+FileFailures PPPConfig::saveAccount(Config &store, bool writeSystemFiles)
+{
+    storeAccount(store);
+    if (!writeSystemFiles)
+        return {};
+
+    const PeerValues values = peerValues();
+    FileFailures failures;
+    if (std::optional<FileFailure> failure = writePeerFile(system, values))
+        failures.append(*failure);
+    else
+        failures += updateSecrets(system, values.userName, values.accountName, password->text());
+
+    if (bluetooth_button->isChecked()) {
+        // The service restart takes a while; the dialog must not look dead.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        failures += bindBluetooth(system, *runner, btdevice->text(), deviceList->currentText());
+        QGuiApplication::restoreOverrideCursor();
+    }
+    return failures;
+}
+
+void PPPConfig::Apply()
+{
+    const QString name = acname->currentText();
+    const QStringList problems =
+        applyInputProblems(peerValues(), password->text(),
+                           bluetooth_button->isChecked() ? deviceList->currentText() : QString());
+    FileFailures failures;
+    if (usableAsPath(name)) {
+        Config store(settingsPrefix + name, UserChoices);
+        failures = saveAccount(store, problems.isEmpty());
+        // The store writes the account settings file as it goes.
+    }
+    addAccountName(acname->currentText());
+    reportApplyProblems(problems, failures);
+}
+
+void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailures &failures)
+{
+    if (problems.isEmpty() && failures.isEmpty())
+        return;
+    QStringList lines;
+    if (!problems.isEmpty()) {
+        lines << tr("No system file was written:");
+        lines += problems;
+    }
+    if (!failures.isEmpty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << tr("These files could not be written:");
+        for (const FileFailure &failure : failures)
+            lines << tr("%1: %2").arg(failure.path, failure.reason);
+    }
+    QMessageBox::warning(this, tr("Apply"), lines.join(QLatin1Char('\n')));
+}
+
+void PPPConfig::btSearchClicked()
+{
+    DunSearch::fillDunList(deviceList, this, system);
+}

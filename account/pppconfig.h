@@ -2,15 +2,70 @@
 #define PPPCONFIG_H
 
 #include "form/pppconfigbase.h"
+#include "syswriters/commandrunner.h"
+#include "syswriters/systemfile.h"
+#include "syswriters/systemlayout.h"
 
-// The dial-up account editor: the form with the behaviour behind its
-// buttons.
+#include <memory>
+
+class Config;
+struct PeerValues;
+
+// The account editor: the dialog's behaviour behind the form. It keeps no
+// account record of its own; the form's widgets are the account being edited,
+// and each load or save opens the account's settings file for that one step.
 class PPPConfig : public PPPConfigBase
 {
     Q_OBJECT
+
 public:
-    explicit PPPConfig(QWidget *parent = nullptr, const char *name = nullptr);
+    // system names every path outside $HOME and every command; runner runs
+    // the commands (the dialog's own process runner when null).
+    explicit PPPConfig(QWidget *parent = nullptr, const char *name = nullptr,
+                       const SystemLayout &system = SystemLayout(),
+                       CommandRunner *runner = nullptr);
     ~PPPConfig() override;
+
+    // Puts name at the end of the account list and makes it current.
+    void addAccountName(const QString &name);
+    // Removes every entry equal to name from the account list.
+    void removeAccountName(const QString &name);
+
+    // Reads an open account settings store into the form.
+    void loadAccount(Config &store);
+    // Stores the form into an open account settings store (all keys).
+    void storeAccount(Config &store) const;
+    // Stores the form into store and, when writeSystemFiles, writes the peer
+    // file, the account's secrets lines and, on the Bluetooth path, the
+    // RFCOMM binding. Returns each system file that could not be written.
+    FileFailures saveAccount(Config &store, bool writeSystemFiles);
+    // The form's values as the peer file needs them.
+    PeerValues peerValues() const;
+
+    // The account folder: $HOME/Choices/common/
+    static QString accountDirectory();
+    // The settings file of account name inside the account folder.
+    static QString accountFilePath(const QString &name);
+
+private slots:
+    void Apply() override;
+    void btSearchClicked() override;
+    void serial_selected() override;
+    void irda_selected() override;
+    void bt_selected() override;
+    void delete_account() override;
+    void new_account(const QString &str) override;
+
+private:
+    void listAccounts();
+    void setPathButtons(bool serial, bool irda, bool bluetooth);
+    void setBluetoothSearchEnabled(bool enabled);
+    void reportApplyProblems(const QStringList &problems, const FileFailures &failures);
+
+    Config *loadedAccountStore = nullptr;
+    SystemLayout system;
+    std::unique_ptr<CommandRunner> ownRunner;
+    CommandRunner *runner;
 };
 
 #endif
