@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
@@ -108,7 +109,15 @@ class TestFormTest : public QObject
 {
     Q_OBJECT
 
+    // The editor lists the accounts of $HOME: give it an empty home of its own.
+    QTemporaryDir home;
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+    }
     void objectName_data()
     {
         QTest::addColumn<QByteArray>("given");
@@ -377,7 +386,7 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(QString, warning);
-        PPPConfig form; // no overrides yet: the form's bodies answer
+        PPPConfigBase form;
         WarningRecorder recorder;
         form.findChild<QAbstractButton *>(button)->click();
         QCOMPARE(recorder.take(), QStringList(warning));
@@ -487,6 +496,19 @@ private slots:
         QCOMPARE(PPPConfig::staticMetaObject.superClass(), &PPPConfigBase::staticMetaObject);
         QCOMPARE(mo.propertyOffset(), mo.propertyCount());
         QCOMPARE(mo.enumeratorOffset(), mo.enumeratorCount());
+
+        // The editor's own slot table: its overrides, private, in its order.
+        const QMetaObject &editorMo = PPPConfig::staticMetaObject;
+        QStringList editorTable;
+        for (int i = editorMo.methodOffset(); i < editorMo.methodCount(); ++i) {
+            const QMetaMethod m = editorMo.method(i);
+            editorTable << QString::fromLatin1(m.methodSignature())
+                    + (m.access() == QMetaMethod::Private ? " private" : " other");
+        }
+        QCOMPARE(editorTable, QStringList({
+            "Apply() private", "btSearchClicked() private", "serial_selected() private",
+            "irda_selected() private", "bt_selected() private", "delete_account() private",
+            "new_account(QString) private" }));
 
         PPPConfig editor;
         QCOMPARE(qobject_cast<PPPConfigBase *>(&editor), &editor);
