@@ -8,8 +8,10 @@
 
 class QTextStream;
 
-// How a settings name becomes a file path.
-enum ConfigScope {
+// How a settings name becomes a file path. The fixed underlying type makes
+// any int a valid scope, so settingsFilePath can answer null for values it
+// does not know instead of relying on undefined behaviour.
+enum ConfigScope : int {
     ExactPath = 0,   // the name is the path
     UserChoices = 1  // "$HOME/Choices/common/<name>.conf"
 };

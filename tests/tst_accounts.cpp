@@ -1,6 +1,7 @@
 #include "account/pppconfig.h"
 #include "config/config.h"
 #include "support/recordingrunner.h"
+#include "support/scratchfiles.h"
 
 #include "form/radiogroupbox.h"
 #include <QCheckBox>
@@ -45,12 +46,6 @@ private:
         for (const auto &entry : properties)
             text += entry.first.toUtf8() + " = " + entry.second.toUtf8() + "\n";
         out.write(text);
-    }
-
-    QByteArray readFile(const QString &path)
-    {
-        QFile in(path);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
     QStringList accountList(const PPPConfig &dialog)
@@ -106,26 +101,22 @@ private slots:
         runner.commands.clear();
     }
 
-    void listsAccountsSortedIgnoringCaseAndLoadsTheLast()
+    // Sorted by file name ignoring case, a stored name listed once at its later
+    // place, "Network-PPP-.conf" skipped; the last one is loaded.
+    void listsAccountsAndLoadsTheLast()
     {
         writeAccount("b", "b", { { "username", "bee" } });
         writeAccount("A", "A", { { "username", "ay" } });
+        writeAccount("a2", "Same");
+        writeAccount("B2", "Other");
+        writeAccount("c", "Same");
+        writeAccount("d", "d", { { "username", "dee" } });
         writeAccount("", "Ghost");
 
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
-        QCOMPARE(accountList(dialog), QStringList({ "A", "b" }));
-        QCOMPARE(dialog.acname->currentText(), QString("b"));
-        QCOMPARE(dialog.username->text(), QString("bee"));
-    }
-
-    void sameStoredNameIsListedOnceAtTheLaterPlace()
-    {
-        writeAccount("a", "Same");
-        writeAccount("b", "Other");
-        writeAccount("c", "Same");
-
-        PPPConfig dialog(nullptr, nullptr, layout(), &runner);
-        QCOMPARE(accountList(dialog).mid(0, 2), QStringList({ "Other", "Same" }));
+        QCOMPARE(accountList(dialog), QStringList({ "A", "b", "Other", "Same", "d" }));
+        QCOMPARE(dialog.acname->currentText(), QString("d"));
+        QCOMPARE(dialog.username->text(), QString("dee"));
     }
 
     void withoutAccountsNothingIsWrittenAndSearchIsOff()
@@ -139,10 +130,7 @@ private slots:
 
     void sparseFileLoadsDefaultsAndGainsItsMissingGroup()
     {
-        QFile out(accountDir() + "Network-PPP-Office.conf");
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("[Info]\nname = Office\n");
-        out.close();
+        QVERIFY(putFile(accountDir() + "Network-PPP-Office.conf", "[Info]\nname = Office\n"));
 
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
         QCOMPARE(dialog.acname->currentText(), QString("Office"));
@@ -161,7 +149,7 @@ private slots:
         QVERIFY(dialog.gatewaybox->isEnabled());
         QVERIFY(!dialog.usepeerdns->isChecked());
         QVERIFY(!dialog.deviceList->isEnabled());
-        QCOMPARE(readFile(accountDir() + "Network-PPP-Office.conf"),
+        QCOMPARE(fileContent(accountDir() + "Network-PPP-Office.conf"),
                  QByteArray("[Info]\nname = Office\n[Properties]\n"));
     }
 
@@ -200,6 +188,7 @@ private slots:
         QCOMPARE(dialog.acname->currentText(), QString("Plain"));
         for (int round = 0; round < 3; ++round) {
             choose(dialog, "Blue");
+            QCOMPARE(accountList(dialog), QStringList({ "Plain", "Blue" }));   // chosen goes last
             QCOMPARE(dialog.deviceList->currentText(), QString("00:11:22:33:44:55,1"));
             QCOMPARE(dialog.speed->currentText(), QString("57600"));
             QVERIFY(dialog.bluetooth_button->isChecked());
@@ -219,7 +208,6 @@ private slots:
         }
         QCOMPARE(dialog.deviceList->count(), 1);
         QCOMPARE(dialog.speed->count(), 9);
-        QCOMPARE(accountList(dialog), QStringList({ "Blue", "Plain" }));
     }
 
     void severalPathFlagsLeaveOnlyTheStrongestChecked()
@@ -246,7 +234,7 @@ private slots:
     void typedNameWithReturnAddsItAndChangesNothingElse()
     {
         writeAccount("Office", "Office", { { "username", "guest" }, { "phone", "555" } });
-        writeFile(root() + "/etc/ppp/peers/Office", "peer\n");
+        QVERIFY(putFile(root() + "/etc/ppp/peers/Office", "peer\n"));
 
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
         QSignalSpy applied(dialog.apply_button, &QPushButton::released);
@@ -263,23 +251,11 @@ private slots:
         QVERIFY(!QFile::exists(accountDir() + "Network-PPP-Off.conf"));
     }
 
-    void choosingAnEntryLoadsItAndMovesItLast()
-    {
-        writeAccount("One", "One", { { "phone", "1" } });
-        writeAccount("Three", "Three", { { "phone", "3" } });
-        writeAccount("Two", "Two", { { "phone", "2" } });
-        PPPConfig dialog(nullptr, nullptr, layout(), &runner);
-        QCOMPARE(accountList(dialog), QStringList({ "One", "Three", "Two" }));
-        choose(dialog, "One");
-        QCOMPARE(accountList(dialog), QStringList({ "Three", "Two", "One" }));
-        QCOMPARE(dialog.phone->text(), QString("1"));
-    }
-
     void deletingRemovesBothFilesAndTheEntryButKeepsTheForm()
     {
         writeAccount("Home", "Home");
         writeAccount("Office", "Office", { { "username", "guest" } });
-        writeFile(root() + "/etc/ppp/peers/Office", "peer\n");
+        QVERIFY(putFile(root() + "/etc/ppp/peers/Office", "peer\n"));
 
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
         clickDelete(dialog);
@@ -293,21 +269,21 @@ private slots:
     void unsafeNamesNeverBecomePaths()
     {
         // Deleting: only the list entry goes, whatever the name points at.
-        writeFile(root() + "/etc/passwd", "root:x:0:0\n");
+        QVERIFY(putFile(root() + "/etc/passwd", "root:x:0:0\n"));
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
         dialog.addAccountName("../../passwd");
         clickDelete(dialog);
         QCOMPARE(dialog.acname->count(), 0);
-        QCOMPARE(readFile(root() + "/etc/passwd"), QByteArray("root:x:0:0\n"));
+        QCOMPARE(fileContent(root() + "/etc/passwd"), QByteArray("root:x:0:0\n"));
 
         // Choosing: no file outside the account folder is read.
         QVERIFY(QDir().mkpath(accountDir() + "Network-PPP-x"));
-        writeFile(home() + "/Choices/y.conf", "[Info]\nname = Evil\n[Properties]\nusername = evil\n");
+        QVERIFY(putFile(home() + "/Choices/y.conf", "[Info]\nname = Evil\n[Properties]\nusername = evil\n"));
         dialog.username->setText("mine");
         emit dialog.acname->textActivated("x/../../y");
         QCOMPARE(dialog.username->text(), QString("mine"));
         QCOMPARE(accountList(dialog), QStringList({ "x/../../y" }));
-        QCOMPARE(readFile(home() + "/Choices/y.conf"),
+        QCOMPARE(fileContent(home() + "/Choices/y.conf"),
                  QByteArray("[Info]\nname = Evil\n[Properties]\nusername = evil\n"));
     }
 
@@ -338,7 +314,7 @@ private slots:
             Config store(copy, ExactPath);
             dialog.storeAccount(store);
         }
-        QCOMPARE(readFile(copy),
+        QCOMPARE(fileContent(copy),
                  QByteArray("[Info]\nname = Office\n[Properties]\n"
                             "BTDUN = \nBluetooth = 0\nIrDA = 0\nSerial = 0\natdial = ATZ\n"
                             "connectdelay = 5000\ncrtscts = 1\ndefaultroute = 1\n"
@@ -350,10 +326,7 @@ private slots:
     void languageQualifiedNameWinsOnLoad()
     {
         qputenv("LANG", "de_DE.UTF-8");
-        QFile out(accountDir() + "Network-PPP-Buero.conf");
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("[Info]\nname = Office\nname[de] = Buero\n");
-        out.close();
+        QVERIFY(putFile(accountDir() + "Network-PPP-Buero.conf", "[Info]\nname = Office\nname[de] = Buero\n"));
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
         QCOMPARE(accountList(dialog), QStringList({ "Buero" }));
         Config store(accountDir() + "Network-PPP-Buero.conf", ExactPath);
@@ -362,14 +335,6 @@ private slots:
         QCOMPARE(store.rawValue("name", QString()), QString("Buero"));
     }
 
-private:
-    void writeFile(const QString &path, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content);
-    }
 };
 
 QTEST_MAIN(TestAccounts)

@@ -65,16 +65,36 @@ private slots:
             "connect-delay 1000\n"
             "remotename Office\n";
         QCOMPARE(peerFileText(workedExample()).toUtf8(), expected);
+    }
 
+    // The peers folder is made owner-only; an old, longer file is replaced
+    // whole; an unsafe name writes nothing; a failure carries the system's reason.
+    void writingThePeerFile()
+    {
         QTemporaryDir root;
         const SystemLayout layout = SystemLayout::rootedAt(root.path());
         QVERIFY(QDir().mkpath(root.path() + "/etc/ppp"));
         QVERIFY(!writePeerFile(layout, workedExample()));
-        QCOMPARE(fileContent(layout.peerFile("Office")), expected);
-
         struct stat status;
         QCOMPARE(::stat(QFile::encodeName(layout.peersDir).constData(), &status), 0);
         QCOMPARE(status.st_mode & 0777, 0700u);
+
+        QVERIFY(putFile(layout.peerFile("Office"), QByteArray(4000, 'x')));
+        QVERIFY(!writePeerFile(layout, workedExample()));
+        QCOMPARE(fileContent(layout.peerFile("Office")), peerFileText(workedExample()).toUtf8());
+
+        PeerValues unsafe = workedExample();
+        unsafe.accountName = "../options";
+        const std::optional<FileFailure> refused = writePeerFile(layout, unsafe);
+        QVERIFY(refused && !refused->reason.isEmpty());
+        QVERIFY(!QFile::exists(root.path() + "/etc/ppp/options"));
+
+        QVERIFY(QDir(layout.peersDir).removeRecursively());
+        QVERIFY(putFile(layout.peersDir, QByteArray()));
+        const std::optional<FileFailure> failure = writePeerFile(layout, workedExample());
+        QVERIFY(failure);
+        QCOMPARE(failure->path, layout.peerFile("Office"));
+        QCOMPARE(failure->reason, QString("Not a directory"));
     }
 
     void dialModeAndIdleTime_data()
@@ -202,41 +222,6 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, safe);
         QCOMPARE(isSafeAccountName(name), safe);
-    }
-
-    void unsafeNameWritesNothing()
-    {
-        QTemporaryDir root;
-        const SystemLayout layout = SystemLayout::rootedAt(root.path());
-        QVERIFY(QDir().mkpath(layout.peersDir));
-        PeerValues values = workedExample();
-        values.accountName = "../options";
-        const std::optional<FileFailure> failure = writePeerFile(layout, values);
-        QVERIFY(failure);
-        QVERIFY(!failure->reason.isEmpty());
-        QVERIFY(!QFile::exists(root.path() + "/etc/ppp/options"));
-    }
-
-    void openFailureCarriesSystemReason()
-    {
-        QTemporaryDir root;
-        const SystemLayout layout = SystemLayout::rootedAt(root.path());
-        QVERIFY(QDir().mkpath(root.path() + "/etc/ppp"));
-        QVERIFY(putFile(layout.peersDir, QByteArray()));
-        const std::optional<FileFailure> failure = writePeerFile(layout, workedExample());
-        QVERIFY(failure);
-        QCOMPARE(failure->path, layout.peerFile("Office"));
-        QCOMPARE(failure->reason, QString("Not a directory"));
-    }
-
-    void rewriteLeavesNothingOfTheOldFile()
-    {
-        QTemporaryDir root;
-        const SystemLayout layout = SystemLayout::rootedAt(root.path());
-        QVERIFY(QDir().mkpath(layout.peersDir));
-        QVERIFY(putFile(layout.peerFile("Office"), QByteArray(4000, 'x')));
-        QVERIFY(!writePeerFile(layout, workedExample()));
-        QCOMPARE(fileContent(layout.peerFile("Office")), peerFileText(workedExample()).toUtf8());
     }
 
     void applyInputProblems_data()
