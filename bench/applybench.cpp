@@ -6,11 +6,14 @@
 #include "syswriters/commandrunner.h"
 #include "syswriters/systemlayout.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +31,7 @@ void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size()) {
-        std::fprintf(stderr, "dialup_bench: cannot write %s\n", qPrintable(path));
+        std::fprintf(stderr, "dialup_bench: error: cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
 }
@@ -55,6 +58,18 @@ Figure applyFigure(const BenchOptions &options)
 
     const QByteArray previousHome = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home));
+    // Apply only shows a box when something went wrong; nobody is there to
+    // close it.
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            std::fprintf(stderr, "dialup_bench: error: Apply showed \"%s\": %s\n",
+                         qPrintable(box->windowTitle()), qPrintable(box->text()));
+            std::exit(1);
+        }
+    });
+    guard.start(100);
+
     IdleRunner runner;
     QList<double> applying, copying, applyingCpu, copyingCpu;
     {
@@ -84,7 +99,7 @@ Figure applyFigure(const BenchOptions &options)
             QFile file(path);
             file.open(QIODevice::ReadOnly);
             if (!file.readAll().endsWith(expected)) {
-                std::fprintf(stderr, "dialup_bench: Apply did not update %s\n", qPrintable(path));
+                std::fprintf(stderr, "dialup_bench: error: Apply did not update %s\n", qPrintable(path));
                 std::exit(1);
             }
         }

@@ -67,7 +67,7 @@ int main(int argc, char **argv)
     const QString alone = parser.value(only);
     if (!alone.isEmpty() && alone != QLatin1String("startup") && alone != QLatin1String("apply")
         && alone != QLatin1String("parse")) {
-        std::fprintf(stderr, "dialup_bench: no benchmark named %s\n", qPrintable(alone));
+        std::fprintf(stderr, "dialup_bench: error: no benchmark named %s\n", qPrintable(alone));
         return 2;
     }
     const auto wanted = [&](const char *name) { return alone.isEmpty() || alone == QLatin1String(name); };

@@ -23,7 +23,7 @@ constexpr int ReportFd = 3;
 
 [[noreturn]] void fail(const QString &what, const QString &logPath)
 {
-    std::fprintf(stderr, "dialup_bench: %s\n", qPrintable(what));
+    std::fprintf(stderr, "dialup_bench: error: %s\n", qPrintable(what));
     QFile log(logPath);
     if (log.open(QIODevice::ReadOnly))
         std::fprintf(stderr, "%s\n", log.readAll().constData());

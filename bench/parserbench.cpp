@@ -18,7 +18,7 @@ Figure parserFigure(const BenchOptions &options)
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(output) != output.size()) {
-            std::fprintf(stderr, "dialup_bench: cannot write %s\n", qPrintable(path));
+            std::fprintf(stderr, "dialup_bench: error: cannot write %s\n", qPrintable(path));
             std::exit(1);
         }
     }
@@ -42,7 +42,7 @@ Figure parserFigure(const BenchOptions &options)
         }
     }
     if (entries != options.phones) {
-        std::fprintf(stderr, "dialup_bench: the parser found %lld of %d dial-up services\n",
+        std::fprintf(stderr, "dialup_bench: error: the parser found %lld of %d dial-up services\n",
                      static_cast<long long>(entries), options.phones);
         std::exit(1);
     }

@@ -12,7 +12,7 @@ void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size()) {
-        std::fprintf(stderr, "dialup_bench: cannot write %s\n", qPrintable(path));
+        std::fprintf(stderr, "dialup_bench: error: cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
 }
