@@ -1,8 +1,8 @@
 #include "account/pppconfig.h"
 #include "app/launchfeedback.h"
+#include "app/screenfit.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -14,10 +14,6 @@ int main(int argc, char **argv)
     launchFeedback.complete();
 
     // Closing the dialog ends the program (Qt quits with the last window).
-    QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen && screen->geometry().width() <= 480)
-        dialog.showMaximized();
-    else
-        dialog.show();
+    showForScreen(dialog);
     return app.exec();
 }

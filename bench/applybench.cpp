@@ -27,15 +27,6 @@ public:
     int run(const QStringList &) override { return 0; }
 };
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size()) {
-        std::fprintf(stderr, "dialup_bench: error: cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
-}
-
 } // namespace
 
 Figure applyFigure(const BenchOptions &options)

@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
 void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
@@ -16,8 +14,6 @@ void writeFile(const QString &path, const QByteArray &content)
         std::exit(1);
     }
 }
-
-} // namespace
 
 QByteArray accountSettings(const QString &name, const QString &password)
 {

@@ -6,6 +6,10 @@
 
 // The data the benchmarks run on, written into scratch folders.
 
+// Writes content to path; a benchmark cannot go on without it, so a failure
+// ends the run with an error.
+void writeFile(const QString &path, const QByteArray &content);
+
 // Writes count account settings files into home's Choices/common, each as
 // the dialog saves one: "Info" with the name, "Properties" with every key.
 // The accounts are named "Account 0001" and so on.

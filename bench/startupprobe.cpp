@@ -4,9 +4,9 @@
 
 #include "account/pppconfig.h"
 #include "app/launchfeedback.h"
+#include "app/screenfit.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -17,10 +17,6 @@ int main(int argc, char **argv)
     launchFeedback.complete();
 
     new ShownReporter(&dialog);
-    QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen && screen->geometry().width() <= 480)
-        dialog.showMaximized();
-    else
-        dialog.show();
+    showForScreen(dialog);
     return app.exec();
 }
