@@ -287,6 +287,18 @@ private slots:
                  QByteArray("[Info]\nname = Evil\n[Properties]\nusername = evil\n"));
     }
 
+    void unsafeStoredNameIsListedButNotLoaded()
+    {
+        // The stored name of the last file would lead the store out of the
+        // account folder, where it would write the account's groups.
+        QVERIFY(QDir().mkpath(accountDir() + "Network-PPP-x"));
+        writeAccount("a", "x/../../z", { { "username", "evil" } });
+        PPPConfig dialog(nullptr, nullptr, layout(), &runner);
+        QCOMPARE(accountList(dialog), QStringList({ "x/../../z" }));
+        QVERIFY(dialog.username->text().isEmpty());
+        QVERIFY(!QFileInfo::exists(home() + "/Choices/z.conf"));
+    }
+
     void pathButtonsSetTheDeviceAndTheSearch()
     {
         PPPConfig dialog(nullptr, nullptr, layout(), &runner);
