@@ -1,12 +1,7 @@
-#include "syswriters/dunsearch.h"
 #include "syswriters/dunsearchparser.h"
 
-#include "support/testsupport.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QProgressDialog>
-#include <QPushButton>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -35,7 +30,6 @@ private slots:
                                                          "00:18:0F:10:00:05,6" };
         QTest::newRow("two dial-up services on one phone")
             << fixture("two-dun-services.txt") << QStringList { "00:12:D1:AA:BB:CC,1", "00:12:D1:AA:BB:CC,12" };
-        QTest::newRow("no dial-up service") << fixture("no-dun.txt") << QStringList {};
         QTest::newRow("malformed addresses") << fixture("malformed-address.txt") << QStringList { "00:1e:3a:4f:21:08,4" };
         QTest::newRow("blanks and tabs") << fixture("blanks-and-tabs.txt") << QStringList { "00:1A:75:B2:90:4C,21" };
         QTest::newRow("CRLF line ends") << fixture("crlf.txt") << QStringList { "00:12:D1:AA:BB:CC,1", "00:12:D1:AA:BB:CC,12" };
@@ -79,69 +73,7 @@ private slots:
             QVERIFY(beforeTheEnd.size() >= entries.size() - 1 && entries.mid(0, beforeTheEnd.size()) == beforeTheEnd);
         }
     }
-
-    // The search runs the tool without a shell behind a progress dialog;
-    // Cancel stops it and keeps the entries read to their end.
-    void search_data()
-    {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QStringList>("boxes");
-        const QStringList nothing("DUN Search: Can't get DUN info.");
-        QTest::newRow("found") << "several-phones.txt" << false
-                               << QStringList { "00:1E:3A:4F:21:07,1", "00:1A:75:B2:90:4C,2" } << QStringList();
-        QTest::newRow("nothing found") << "no-dun.txt" << false << QStringList() << nothing;
-        QTest::newRow("no tool") << "" << false << QStringList() << nothing;
-        QTest::newRow("cancelled, one complete") << "slow-phone.txt" << true << QStringList { "00:1A:75:B2:90:4C,2" }
-                                                 << QStringList();
-        QTest::newRow("cancelled, nothing found") << "no-dun.txt" << true << QStringList() << QStringList();
-    }
-    void search()
-    {
-        QFETCH(QString, output);
-        QFETCH(bool, cancel);
-        QFETCH(QStringList, entries);
-        QFETCH(QStringList, boxes);
-        Scratch scratch;
-        SystemLayout layout = scratch.layout;
-        // A name a shell would split, to show that none is involved.
-        layout.sdptool = scratch.dir.filePath(output.isEmpty() ? "missing" : "sdp tool;exit 1");
-        if (!output.isEmpty()) {
-            QFile::copy(TESTDATA_DIR "/sdptool/fake-sdptool", layout.sdptool);
-            QFile::setPermissions(layout.sdptool, QFile::ReadOwner | QFile::ExeOwner);
-        }
-        const QString ready = scratch.dir.filePath("ready");
-        qputenv("FAKE_SDPTOOL_OUTPUT", QFile::encodeName(TESTDATA_DIR "/sdptool/" + output));
-        qputenv("FAKE_SDPTOOL_READY", cancel ? QFile::encodeName(ready) : QByteArray());
-
-        QWidget window;
-        window.show();
-        auto *list = new QComboBox(&window);
-        list->addItems({ "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" });
-        list->setCurrentIndex(1);
-        bool progressShown = false;
-        QTimer user;
-        connect(&user, &QTimer::timeout, [&] {
-            auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-            progressShown = progressShown || (progress && progress->isVisible() && progress->maximum() == 0);
-            if (progress && QFile::exists(ready))
-                progress->findChild<QPushButton *>()->click();
-        });
-        user.start(20);
-        BoxCatcher catcher;
-        if (output.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("DUN search: cannot run .*missing: .+"));
-        DunSearch::fillDunList(list, &window, layout);
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            items << list->itemText(i);
-        QCOMPARE(items, entries);
-        QCOMPARE(list->currentIndex(), entries.isEmpty() ? -1 : 0);
-        QCOMPARE(catcher.boxes, boxes);
-        QVERIFY(progressShown || !cancel);
-    }
 };
 
-QTEST_MAIN(TestDunSearch)
+QTEST_GUILESS_MAIN(TestDunSearch)
 #include "tst_dunsearch.moc"

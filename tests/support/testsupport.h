@@ -4,22 +4,18 @@
 #include "syswriters/commandrunner.h"
 #include "syswriters/systemlayout.h"
 
-#include <QObject>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/types.h>
 
-// The whole file, or "<unreadable>" when it cannot be opened.
+// The whole file, or "<unreadable>".
 QByteArray fileContent(const QString &path);
-// Creates or truncates path with content and gives it mode; false on failure.
 bool putFile(const QString &path, const QByteArray &content, mode_t mode = 0644);
-// The permission bits of path, -1 when it cannot be examined.
+// The permission bits of path itself, -1 when it is not there.
 int modeOf(const QString &path);
 
-// Stands in for the system's programs: remembers each command line and
-// answers with a fixed exit status.
+// Stands in for the system's programs: keeps each command line, answers exitStatus.
 class RecordingRunner : public CommandRunner
 {
 public:
@@ -28,21 +24,18 @@ public:
     int exitStatus = 0;
 };
 
-// A scratch machine: HOME (with its account folder) and the system layout
-// under one temporary folder, /etc/ppp and /etc/bluetooth made.
+// A scratch machine: HOME with its account folder, and the system layout with
+// /etc/ppp and /etc/bluetooth, under one temporary folder.
 struct Scratch
 {
     Scratch();
     QString accountFile(const QString &name) const;
-
     QTemporaryDir dir;
-    QString home;
-    QString root;
+    QString home, root;
     SystemLayout layout;
 };
 
-// Closes every modal box that comes up while it lives, with its default
-// button, and keeps "title: text" of each.
+// Closes each modal box that comes up while it lives and keeps "title: text".
 class BoxCatcher : public QObject
 {
 public:
