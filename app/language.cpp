@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <utility>
+
 void installTranslations(QCoreApplication &app)
 {
     const QByteArray lang = qgetenv("LANG");
