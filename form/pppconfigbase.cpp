@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -74,6 +75,7 @@ PPPConfigBase::PPPConfigBase(QWidget *parent, const char *name, bool modal, Qt::
     TabWidget2->addTab(tab_3, QString());
     Form1Layout->addWidget(TabWidget2);
 
+    setBuddies();
     languageChange();
     resize(QSize(380, 364).expandedTo(minimumSizeHint()));
     connectSignals();
@@ -332,6 +334,43 @@ void PPPConfigBase::buildNetworkPage()
     tabLayout_3->addItem(networkSpacer, 4, 1);
 }
 
+// Each label names its field to a screen reader, and its mnemonic or a click
+// on it moves the focus there. "BT Device:" and "Device:" both name btdevice.
+void PPPConfigBase::setBuddies()
+{
+    const QList<QPair<QLabel *, QWidget *>> pairs = {
+        { TextLabel1_2, acname }, { TextLabel1, username }, { TextLabel2, password },
+        { TextLabel1_2_2, phone }, { TextLabelDevice, btdevice }, { TextLabel1_3, btdevice },
+        { TextLabel3_2_2, atdial }, { TextLabel1_4, speed }, { TextLabel3, connectdelay },
+        { TextLabel1_6, deviceList }, { TextLabel1_7, btPin }, { TextLabel1_5, idletime },
+        { TextLabel4_2, gateway }, { TextLabel1_2_3, dns1 }, { TextLabel1_2_2_2, dns2 },
+    };
+    for (const auto &[label, field] : pairs) {
+        label->setBuddy(field);
+        label->installEventFilter(&buddyFocus);
+    }
+}
+
+// A new language runs the text pass again, but the values it puts back are
+// the account's and stay as they were; the chosen speed keeps its place in
+// the refilled list, or comes back as the extra entry it was.
+void PPPConfigBase::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const int rate = speed->currentIndex();
+        const QString rateText = speed->currentText();
+        const QString addresses[] = { gateway->text(), dns1->text(), dns2->text() };
+        languageChange();
+        if (rate >= speed->count())
+            speed->addItem(rateText);
+        speed->setCurrentIndex(qMin(rate, speed->count() - 1));
+        gateway->setText(addresses[0]);
+        dns1->setText(addresses[1]);
+        dns2->setText(addresses[2]);
+    }
+    QDialog::changeEvent(event);
+}
+
 void PPPConfigBase::connectSignals()
 {
     connect(defaultroute, &QCheckBox::toggled, gatewaybox, &QWidget::setDisabled);
@@ -398,19 +437,22 @@ void PPPConfigBase::serial_selected()
 void PPPConfigBase::languageChange()
 {
     setWindowTitle(tr("Dial-up"));
-    TextLabel1_2_2->setText(tr("Phone:"));
-    TextLabel2->setText(tr("Password:"));
-    TextLabel1->setText(tr("Username:"));
-    TextLabel1_2->setText(tr("Name:"));
+    TextLabel1_2_2->setText(tr("P&hone:"));
+    TextLabel2->setText(tr("&Password:"));
+    TextLabel1->setText(tr("&Username:"));
+    TextLabel1_2->setText(tr("&Name:"));
     ButtonGroup3->setTitle(tr("Make connect via"));
-    serial_button->setText(tr("Serial port"));
-    bluetooth_button->setText(tr("BlueTooth"));
-    irda_button->setText(tr("IrDA"));
-    apply_button->setText(tr("Apply"));
+    serial_button->setText(tr("&Serial port"));
+    bluetooth_button->setText(tr("&BlueTooth"));
+    irda_button->setText(tr("&IrDA"));
+    apply_button->setText(tr("&Apply"));
     del_account_button->setText(QString());
+    // The button shows only a picture: a screen reader and a tooltip say it.
+    del_account_button->setAccessibleName(tr("Delete account"));
+    del_account_button->setToolTip(del_account_button->accessibleName());
     TabWidget2->setTabText(TabWidget2->indexOf(tab), tr("Account"));
     TextLabelDevice->setText(tr("BT Device:"));
-    TextLabel3_2_2->setText(tr("Init string:"));
+    TextLabel3_2_2->setText(tr("&Init string:"));
     speed->clear();
     static const char *const rates[] = {
         QT_TR_NOOP("4800"), QT_TR_NOOP("9600"), QT_TR_NOOP("19200"),
@@ -420,30 +462,30 @@ void PPPConfigBase::languageChange()
     for (const char *rate : rates)
         speed->addItem(tr(rate));
     speed->setCurrentIndex(5);
-    TextLabel1_3->setText(tr("Device:"));
+    TextLabel1_3->setText(tr("&Device:"));
     TextLabel5->setText(tr("sec"));
-    crtscts->setText(tr("Hardware flow control"));
-    TextLabel3->setText(tr("Time out:"));
-    TextLabel1_4->setText(tr("Speed:"));
-    TextLabel1_6->setText(tr("BT DUN:"));
-    searchDevice->setText(tr("Search"));
+    crtscts->setText(tr("&Hardware flow control"));
+    TextLabel3->setText(tr("&Time out:"));
+    TextLabel1_4->setText(tr("&Speed:"));
+    TextLabel1_6->setText(tr("BT D&UN:"));
+    searchDevice->setText(tr("Sea&rch"));
     dialmode->setTitle(tr("Demand Dialing"));
-    dial_manual->setText(tr("Manual connect and disconnect"));
+    dial_manual->setText(tr("&Manual connect and disconnect"));
     idletime->setSuffix(tr(" seconds"));
-    TextLabel1_5->setText(tr("Idle timeout:"));
-    dial_demand->setText(tr("Automatic connect and disconnect"));
-    dial_idle->setText(tr("Manual connect, automatic disconnect"));
-    TextLabel1_7->setText(tr("BT PIN:"));
+    TextLabel1_5->setText(tr("Id&le timeout:"));
+    dial_demand->setText(tr("Automatic &connect and disconnect"));
+    dial_idle->setText(tr("Manual connect, &automatic disconnect"));
+    TextLabel1_7->setText(tr("BT &PIN:"));
     TabWidget2->setTabText(TabWidget2->indexOf(tab_2), tr("Modem"));
-    usepeerdns->setText(tr("Auto-detect name servers"));
+    usepeerdns->setText(tr("Auto-detect &name servers"));
     gatewaybox->setTitle(QString());
-    TextLabel4_2->setText(tr("Gateway"));
+    TextLabel4_2->setText(tr("&Gateway"));
     gateway->setText(QString());
-    defaultroute->setText(tr("Auto-detect routing"));
+    defaultroute->setText(tr("Auto-detect &routing"));
     dnsbox->setTitle(QString());
     dns1->setText(QString());
     dns2->setText(QString());
-    TextLabel1_2_3->setText(tr("First DNS"));
-    TextLabel1_2_2_2->setText(tr("Second DNS"));
+    TextLabel1_2_3->setText(tr("&First DNS"));
+    TextLabel1_2_2_2->setText(tr("&Second DNS"));
     TabWidget2->setTabText(TabWidget2->indexOf(tab_3), tr("Network"));
 }

@@ -1,6 +1,8 @@
 #ifndef PPPCONFIGBASE_H
 #define PPPCONFIGBASE_H
 
+#include "form/buddyfocus.h"
+
 #include <QDialog>
 #include <QPixmap>
 
@@ -120,20 +122,25 @@ protected:
     QHBoxLayout *gatewayboxLayout;
     QGridLayout *dnsboxLayout;
 
+    void changeEvent(QEvent *event) override;
+
 protected slots:
     // Sets every visible text through translation. Runs once while the form
     // is built; running it again empties gateway, dns1 and dns2 and puts
-    // speed back to 115200.
+    // speed back to 115200. A language change at run time runs it through
+    // changeEvent(), which keeps those values.
     virtual void languageChange();
 
 private:
     void buildAccountPage();
     void buildModemPage();
     void buildNetworkPage();
+    void setBuddies();
     void connectSignals();
     void setFocusChain();
 
     QPixmap deleteIcon;
+    BuddyFocus buddyFocus;
 };
 
 #endif

@@ -1,0 +1,307 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Config</name>
+    <message>
+        <source>Out of Space</source>
+        <translation>Kein Speicherplatz</translation>
+    </message>
+    <message>
+        <source>There was a problem creating
+Configuration Information 
+for this program.
+
+Please free up some space and
+try again.</source>
+        <translation>Beim Anlegen der
+Einstellungen für dieses
+Programm trat ein Problem auf.
+
+Bitte geben Sie Speicherplatz frei
+und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>PPPConfig</name>
+    <message>
+        <source>No system file was written:</source>
+        <translation>Keine Systemdatei wurde geschrieben:</translation>
+    </message>
+    <message>
+        <source>These files could not be written:</source>
+        <translation>Diese Dateien konnten nicht geschrieben werden:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>DUN Search</source>
+        <translation>DUN-Suche</translation>
+    </message>
+    <message>
+        <source>Searching for Bluetooth dial-up services...</source>
+        <translation>Suche nach Bluetooth-Einwahldiensten...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get DUN info.</source>
+        <translation>Keine DUN-Angaben erhalten.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The account name is not a plain file name</source>
+        <translation>Der Kontoname ist kein einfacher Dateiname</translation>
+    </message>
+    <message>
+        <source>A name or the password holds a control character</source>
+        <translation>Ein Name oder das Passwort enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a device in /dev/</source>
+        <translation>Das Gerät „%1“ ist kein Gerät in /dev/</translation>
+    </message>
+    <message>
+        <source>The device path &quot;%1&quot; names no device</source>
+        <translation>Der Gerätepfad „%1“ nennt kein Gerät</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a plain device name</source>
+        <translation>Das Gerät „%1“ ist kein einfacher Gerätename</translation>
+    </message>
+    <message>
+        <source>No DUN entry is chosen: search for the phone first</source>
+        <translation>Kein DUN-Eintrag gewählt: zuerst nach dem Telefon suchen</translation>
+    </message>
+    <message>
+        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
+        <translation>Der DUN-Eintrag „%1“ ist keine Adresse XX:XX:XX:XX:XX:XX, gefolgt von einem Komma und einem Kanal von 1 bis 30</translation>
+    </message>
+    <message>
+        <source>The account has no name.</source>
+        <translation>Das Konto hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Der Kontoname „%1“ taugt nicht als Dateiname: Er darf weder „/“ noch ein Steuerzeichen enthalten und nicht „.“ oder „..“ sein.</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Init string</source>
+        <translation>Init-Befehl</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>BT DUN</source>
+        <translation>BT-DUN</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character, such as a line break.</source>
+        <translation>%1 enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+</context>
+<context>
+    <name>PPPConfigBase</name>
+    <message>
+        <source>Dial-up</source>
+        <translation>Einwahl</translation>
+    </message>
+    <message>
+        <source>P&amp;hone:</source>
+        <translation>&amp;Telefon:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Username:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Make connect via</source>
+        <translation>Verbindung über</translation>
+    </message>
+    <message>
+        <source>&amp;Serial port</source>
+        <translation>&amp;Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>&amp;BlueTooth</source>
+        <translation>Bl&amp;uetooth</translation>
+    </message>
+    <message>
+        <source>&amp;IrDA</source>
+        <translation>&amp;IrDA</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>Delete account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>BT Device:</source>
+        <translation>BT-Gerät:</translation>
+    </message>
+    <message>
+        <source>&amp;Init string:</source>
+        <translation>&amp;Init-Befehl:</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>230400</source>
+        <translation>230400</translation>
+    </message>
+    <message>
+        <source>460800</source>
+        <translation>460800</translation>
+    </message>
+    <message>
+        <source>921600</source>
+        <translation>921600</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>&amp;Gerät:</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>&amp;Hardware flow control</source>
+        <translation>&amp;Hardware-Flusskontrolle</translation>
+    </message>
+    <message>
+        <source>&amp;Time out:</source>
+        <translation>&amp;Zeitlimit:</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>Ge&amp;schwindigkeit:</translation>
+    </message>
+    <message>
+        <source>BT D&amp;UN:</source>
+        <translation>BT-D&amp;UN:</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>Su&amp;chen</translation>
+    </message>
+    <message>
+        <source>Demand Dialing</source>
+        <translation>Wählen bei Bedarf</translation>
+    </message>
+    <message>
+        <source>&amp;Manual connect and disconnect</source>
+        <translation>&amp;Manuell verbinden und trennen</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <source>Id&amp;le timeout:</source>
+        <translation>&amp;Leerlaufzeit:</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;connect and disconnect</source>
+        <translation>Automatisch &amp;verbinden und trennen</translation>
+    </message>
+    <message>
+        <source>Manual connect, &amp;automatic disconnect</source>
+        <translation>Manuell verbinden, &amp;automatisch trennen</translation>
+    </message>
+    <message>
+        <source>BT &amp;PIN:</source>
+        <translation>BT-&amp;PIN:</translation>
+    </message>
+    <message>
+        <source>Modem</source>
+        <translation>Modem</translation>
+    </message>
+    <message>
+        <source>Auto-detect &amp;name servers</source>
+        <translation>&amp;Nameserver automatisch ermitteln</translation>
+    </message>
+    <message>
+        <source>&amp;Gateway</source>
+        <translation>&amp;Gateway</translation>
+    </message>
+    <message>
+        <source>Auto-detect &amp;routing</source>
+        <translation>&amp;Routing automatisch ermitteln</translation>
+    </message>
+    <message>
+        <source>&amp;First DNS</source>
+        <translation>&amp;Erster DNS</translation>
+    </message>
+    <message>
+        <source>&amp;Second DNS</source>
+        <translation>&amp;Zweiter DNS</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,307 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Config</name>
+    <message>
+        <source>Out of Space</source>
+        <translation>Sin espacio</translation>
+    </message>
+    <message>
+        <source>There was a problem creating
+Configuration Information 
+for this program.
+
+Please free up some space and
+try again.</source>
+        <translation>Hubo un problema al crear
+la información de configuración
+de este programa.
+
+Libere algo de espacio e
+inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>PPPConfig</name>
+    <message>
+        <source>No system file was written:</source>
+        <translation>No se escribió ningún archivo del sistema:</translation>
+    </message>
+    <message>
+        <source>These files could not be written:</source>
+        <translation>No se pudieron escribir estos archivos:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>DUN Search</source>
+        <translation>Búsqueda DUN</translation>
+    </message>
+    <message>
+        <source>Searching for Bluetooth dial-up services...</source>
+        <translation>Buscando servicios de acceso telefónico Bluetooth...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get DUN info.</source>
+        <translation>No se pudo obtener la información DUN.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The account name is not a plain file name</source>
+        <translation>El nombre de la cuenta no es un nombre de archivo simple</translation>
+    </message>
+    <message>
+        <source>A name or the password holds a control character</source>
+        <translation>Un nombre o la contraseña contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a device in /dev/</source>
+        <translation>El dispositivo «%1» no es un dispositivo de /dev/</translation>
+    </message>
+    <message>
+        <source>The device path &quot;%1&quot; names no device</source>
+        <translation>La ruta «%1» no indica ningún dispositivo</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a plain device name</source>
+        <translation>El dispositivo «%1» no es un nombre de dispositivo simple</translation>
+    </message>
+    <message>
+        <source>No DUN entry is chosen: search for the phone first</source>
+        <translation>No se ha elegido ninguna entrada DUN: busque primero el teléfono</translation>
+    </message>
+    <message>
+        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
+        <translation>La entrada DUN «%1» no es una dirección XX:XX:XX:XX:XX:XX seguida de una coma y un canal del 1 al 30</translation>
+    </message>
+    <message>
+        <source>The account has no name.</source>
+        <translation>La cuenta no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>El nombre de cuenta «%1» no puede usarse como nombre de archivo: no debe contener «/» ni caracteres de control, ni ser «.» o «..».</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Init string</source>
+        <translation>Cadena de inicio</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>BT DUN</source>
+        <translation>DUN BT</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character, such as a line break.</source>
+        <translation>%1 contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+</context>
+<context>
+    <name>PPPConfigBase</name>
+    <message>
+        <source>Dial-up</source>
+        <translation>Acceso telefónico</translation>
+    </message>
+    <message>
+        <source>P&amp;hone:</source>
+        <translation>&amp;Teléfono:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Username:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Make connect via</source>
+        <translation>Conectar mediante</translation>
+    </message>
+    <message>
+        <source>&amp;Serial port</source>
+        <translation>Puerto &amp;serie</translation>
+    </message>
+    <message>
+        <source>&amp;BlueTooth</source>
+        <translation>&amp;Bluetooth</translation>
+    </message>
+    <message>
+        <source>&amp;IrDA</source>
+        <translation>&amp;IrDA</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>Delete account</source>
+        <translation>Eliminar la cuenta</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>BT Device:</source>
+        <translation>Dispositivo BT:</translation>
+    </message>
+    <message>
+        <source>&amp;Init string:</source>
+        <translation>Cadena de &amp;inicio:</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>230400</source>
+        <translation>230400</translation>
+    </message>
+    <message>
+        <source>460800</source>
+        <translation>460800</translation>
+    </message>
+    <message>
+        <source>921600</source>
+        <translation>921600</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>&amp;Dispositivo:</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>&amp;Hardware flow control</source>
+        <translation>Control de flujo por &amp;hardware</translation>
+    </message>
+    <message>
+        <source>&amp;Time out:</source>
+        <translation>&amp;Tiempo de espera:</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Velocidad:</translation>
+    </message>
+    <message>
+        <source>BT D&amp;UN:</source>
+        <translation>D&amp;UN BT:</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Demand Dialing</source>
+        <translation>Marcación bajo demanda</translation>
+    </message>
+    <message>
+        <source>&amp;Manual connect and disconnect</source>
+        <translation>Conexión y desconexión &amp;manuales</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>Id&amp;le timeout:</source>
+        <translation>Tiempo de i&amp;nactividad:</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;connect and disconnect</source>
+        <translation>&amp;Conexión y desconexión automáticas</translation>
+    </message>
+    <message>
+        <source>Manual connect, &amp;automatic disconnect</source>
+        <translation>Conexión manual, desconexión &amp;automática</translation>
+    </message>
+    <message>
+        <source>BT &amp;PIN:</source>
+        <translation>&amp;PIN BT:</translation>
+    </message>
+    <message>
+        <source>Modem</source>
+        <translation>Módem</translation>
+    </message>
+    <message>
+        <source>Auto-detect &amp;name servers</source>
+        <translation>Servidores de &amp;nombres automáticos</translation>
+    </message>
+    <message>
+        <source>&amp;Gateway</source>
+        <translation>&amp;Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>Auto-detect &amp;routing</source>
+        <translation>&amp;Enrutamiento automático</translation>
+    </message>
+    <message>
+        <source>&amp;First DNS</source>
+        <translation>DNS p&amp;rimario</translation>
+    </message>
+    <message>
+        <source>&amp;Second DNS</source>
+        <translation>DNS &amp;secundario</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+</context>
+</TS>

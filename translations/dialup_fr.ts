@@ -1,0 +1,307 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Config</name>
+    <message>
+        <source>Out of Space</source>
+        <translation>Espace insuffisant</translation>
+    </message>
+    <message>
+        <source>There was a problem creating
+Configuration Information 
+for this program.
+
+Please free up some space and
+try again.</source>
+        <translation>Un problème est survenu lors de
+la création des informations de
+configuration de ce programme.
+
+Veuillez libérer de l&apos;espace
+et réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>PPPConfig</name>
+    <message>
+        <source>No system file was written:</source>
+        <translation>Aucun fichier système n&apos;a été écrit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These files could not be written:</source>
+        <translation>Ces fichiers n&apos;ont pas pu être écrits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>DUN Search</source>
+        <translation>Recherche DUN</translation>
+    </message>
+    <message>
+        <source>Searching for Bluetooth dial-up services...</source>
+        <translation>Recherche des services d&apos;accès commuté Bluetooth...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get DUN info.</source>
+        <translation>Impossible d&apos;obtenir les informations DUN.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The account name is not a plain file name</source>
+        <translation>Le nom du compte n&apos;est pas un simple nom de fichier</translation>
+    </message>
+    <message>
+        <source>A name or the password holds a control character</source>
+        <translation>Un nom ou le mot de passe contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a device in /dev/</source>
+        <translation>Le périphérique «&#xa0;%1&#xa0;» n&apos;est pas un périphérique de /dev/</translation>
+    </message>
+    <message>
+        <source>The device path &quot;%1&quot; names no device</source>
+        <translation>Le chemin «&#xa0;%1&#xa0;» ne désigne aucun périphérique</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a plain device name</source>
+        <translation>Le périphérique «&#xa0;%1&#xa0;» n&apos;est pas un simple nom de périphérique</translation>
+    </message>
+    <message>
+        <source>No DUN entry is chosen: search for the phone first</source>
+        <translation>Aucune entrée DUN n&apos;est choisie&#xa0;: recherchez d&apos;abord le téléphone</translation>
+    </message>
+    <message>
+        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
+        <translation>L&apos;entrée DUN «&#xa0;%1&#xa0;» n&apos;est pas une adresse XX:XX:XX:XX:XX:XX suivie d&apos;une virgule et d&apos;un canal de 1 à 30</translation>
+    </message>
+    <message>
+        <source>The account has no name.</source>
+        <translation>Le compte n&apos;a pas de nom.</translation>
+    </message>
+    <message>
+        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Le nom de compte «&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier&#xa0;: il ne doit contenir ni «&#xa0;/&#xa0;» ni caractère de contrôle, et ne doit pas être «&#xa0;.&#xa0;» ou «&#xa0;..&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Périphérique</translation>
+    </message>
+    <message>
+        <source>Init string</source>
+        <translation>Chaîne d&apos;init</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>BT DUN</source>
+        <translation>DUN BT</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character, such as a line break.</source>
+        <translation>%1 contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>PPPConfigBase</name>
+    <message>
+        <source>Dial-up</source>
+        <translation>Accès commuté</translation>
+    </message>
+    <message>
+        <source>P&amp;hone:</source>
+        <translation>&amp;Téléphone&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Username:</source>
+        <translation>&amp;Utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Make connect via</source>
+        <translation>Se connecter par</translation>
+    </message>
+    <message>
+        <source>&amp;Serial port</source>
+        <translation>Port &amp;série</translation>
+    </message>
+    <message>
+        <source>&amp;BlueTooth</source>
+        <translation>&amp;Bluetooth</translation>
+    </message>
+    <message>
+        <source>&amp;IrDA</source>
+        <translation>&amp;IrDA</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>Delete account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>BT Device:</source>
+        <translation>Périphérique BT&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Init string:</source>
+        <translation>Chaîne d&apos;&amp;init&#xa0;:</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>230400</source>
+        <translation>230400</translation>
+    </message>
+    <message>
+        <source>460800</source>
+        <translation>460800</translation>
+    </message>
+    <message>
+        <source>921600</source>
+        <translation>921600</translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation>&amp;Périphérique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>&amp;Hardware flow control</source>
+        <translation>Contrôle de flux &amp;matériel</translation>
+    </message>
+    <message>
+        <source>&amp;Time out:</source>
+        <translation>&amp;Délai&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Vitesse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>BT D&amp;UN:</source>
+        <translation>D&amp;UN BT&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Demand Dialing</source>
+        <translation>Numérotation à la demande</translation>
+    </message>
+    <message>
+        <source>&amp;Manual connect and disconnect</source>
+        <translation>Connexion et déconnexion ma&amp;nuelles</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> secondes</translation>
+    </message>
+    <message>
+        <source>Id&amp;le timeout:</source>
+        <translation>Dé&amp;lai d&apos;inactivité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;connect and disconnect</source>
+        <translation>&amp;Connexion et déconnexion automatiques</translation>
+    </message>
+    <message>
+        <source>Manual connect, &amp;automatic disconnect</source>
+        <translation>Connexion manuelle, déconnexion &amp;automatique</translation>
+    </message>
+    <message>
+        <source>BT &amp;PIN:</source>
+        <translation>PIN B&amp;T&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Modem</source>
+        <translation>Modem</translation>
+    </message>
+    <message>
+        <source>Auto-detect &amp;name servers</source>
+        <translation>Serveurs de &amp;noms automatiques</translation>
+    </message>
+    <message>
+        <source>&amp;Gateway</source>
+        <translation>&amp;Passerelle</translation>
+    </message>
+    <message>
+        <source>Auto-detect &amp;routing</source>
+        <translation>&amp;Routage automatique</translation>
+    </message>
+    <message>
+        <source>&amp;First DNS</source>
+        <translation>Premier &amp;DNS</translation>
+    </message>
+    <message>
+        <source>&amp;Second DNS</source>
+        <translation>&amp;Second DNS</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+</context>
+</TS>
