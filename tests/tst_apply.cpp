@@ -180,7 +180,7 @@ private slots:
         QTest::addColumn<bool>("settingsSaved");
         QTest::addColumn<bool>("peerWritten");
         const QString dun = "00:11:22:33:44:55,1";
-        QTest::newRow("line feed in the number") << "Office" << "555\nlock" << dun << true << false;
+        QTest::newRow("line feed in the number") << "Office" << "555\nlock" << dun << false << false;
         QTest::newRow("name leaves the folder") << "../evil" << "555" << dun << false << false;
         QTest::newRow("broken DUN entry") << "Office" << "555" << "00:11:22:33:44,1" << true << true;
     }

@@ -85,7 +85,7 @@ private slots:
 
         QTest::newRow("empty first line") << QByteArray("\n[Net]\na = 1\n") << "Net" << "a" << false << QString() << false;
         QTest::newRow("space first") << QByteArray(" [Net]\na = 1\n") << "Net" << "a" << false << QString() << false;
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Net]\na = 1\n") << "Net" << "a" << false << QString() << false;
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Net]\na = 1\n") << "Net" << "a" << true << "1" << true;
         const QByteArray repeated("[Net]\na = 1\n[Other]\n[Net]\nb = 2\n");
         QTest::newRow("repeated header drops earlier") << repeated << "Net" << "a" << false << QString() << true;
         QTest::newRow("repeated header keeps later") << repeated << "Net" << "b" << true << "2" << true;
@@ -221,7 +221,7 @@ private slots:
 
     // Groups and keys are saved sorted by UTF-16 code unit; values read back
     // trimmed, null and empty text alike, and a line feed ends the value and
-    // the parse there.
+    // the parse there: a file not read whole is not written back.
     void roundTrip()
     {
         const QString path = freshPath();
@@ -254,9 +254,9 @@ private slots:
             QVERIFY(!config.containsKey("e"));
             config.putText("f", "1");
         }
-        QCOMPARE(fileContent(path), QByteArray("[Empty]\n[Order]\nZone = inner  spaces\napn = padded\n"
+        QCOMPARE(fileContent(path), QByteArray("[Empty]\n[Order]\nZone = inner  spaces\napn =   padded \n"
                                                "c = bytes\nempty = \nminus = -42\nnull = \n😀 = 4\n～ = 3\n"
-                                               "[Properties]\nMode = x\nPort = 3\n[Tail]\nd = line\nf = 1\n"));
+                                               "[Properties]\nMode = x\nPort = 3\n[Tail]\nd = line\ntail\ne = lost\n"));
     }
 
     void modifiedRules_data()

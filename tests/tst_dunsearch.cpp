@@ -108,9 +108,9 @@ private slots:
         QTest::newRow("one record complete, one still coming")
                 << TESTDATA_DIR "/sdptool/slow-phone.txt"
                 << QStringList { "00:1A:75:B2:90:4C,2" };
-        // The user stopped it, so there is nothing to tell.
+        // The user stopped it, so there is nothing to tell; the list stays.
         QTest::newRow("nothing complete") << TESTDATA_DIR "/sdptool/no-dun.txt"
-                                          << QStringList {};
+                                          << QStringList { "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" };
     }
 
     void cancelStopsTheToolAndKeepsCompleteEntries()

@@ -200,13 +200,13 @@ private slots:
         if (tinyFilesystem)
             QCOMPARE(::umount2(QFile::encodeName(choices).constData(), MNT_DETACH), 0);
 
-        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.size(), 2);   // then Apply's own, naming the file
         QCOMPARE(boxes.first().title, QString("Out of Space"));
         QCOMPARE(boxes.first().icon, QMessageBox::Critical);
         QCOMPARE(after, old);
         QVERIFY2(!entries.contains("Network-PPP-Office.conf.new"), qPrintable(entries.join(' ')));
-        // The system files were written all the same.
-        QVERIFY2(peer.contains("ATDT5550000"), peer.constData());
+        // No system file takes values the account file does not hold.
+        QVERIFY2(!peer.contains("ATDT5550000"), peer.constData());
     }
 
     void readOnlyEtcPpp_data()
