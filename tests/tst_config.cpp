@@ -68,6 +68,7 @@ private slots:
         QTest::newRow("hash inside a key") << QByteArray("[G]\n# a = b\n") << "# a" << "b";
         QTest::newRow("unclosed header") << QByteArray("[G\nk = v\n") << "k" << "v";
         QTest::newRow("UTF-8") << QByteArray("[G]\nk = Gr\xC3\xBC\xC3\x9F""e\n") << "k" << "Grüße";
+        QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF[G]\na = 1\n") << "a" << "1";
     }
     void parse()
     {
@@ -228,6 +229,17 @@ private slots:
         Config::settingsFilePath("x", UserChoices);
         QVERIFY(!QFileInfo::exists(scratch.dir.filePath("bare")));
         qputenv("HOME", QFile::encodeName(scratch.home));
+    }
+
+    // Whoever can write the folder may plant a link as the temporary file: it
+    // is replaced, never followed, and blocks no save.
+    void plantedLinkIsNotFollowed()
+    {
+        const QString path = fileWith("[G]\n"), victim = fileWith("victim\n");
+        QVERIFY(QFile::link(victim, path + ".new"));
+        Config(path, ExactPath).selectGroup("H");
+        QCOMPARE(fileContent(victim), QByteArray("victim\n"));
+        QCOMPARE(fileContent(path), QByteArray("[G]\n[H]\n"));
     }
 
     void replacement_data()

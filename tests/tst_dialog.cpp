@@ -199,6 +199,47 @@ private slots:
         QCOMPARE(dialog.deviceList->count() + dialog.speed->count(), 1 + 9);
     }
 
+    // A file without a speed shows the default rate, not the one shown
+    // before; with no account loaded the search follows the (absent) path.
+    void missingSpeedAndUnsafeLastName()
+    {
+        Scratch scratch;
+        writeAccount(scratch, "Fast", "Fast", "speed = 57600\n");
+        writeAccount(scratch, "Bare", "Bare");
+        writeAccount(scratch, "z", "x/y");
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        QVERIFY(!dialog.searchDevice->isEnabled());
+        choose(dialog, "Fast");
+        choose(dialog, "Bare");
+        QCOMPARE(dialog.speed->currentText(), QString("115200"));
+    }
+
+    // A file not read whole stays byte for byte as it was through start-up
+    // and a walk through the accounts; a byte-order mark in front is skipped.
+    void readingNeverRewrites_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("user");   // what the form shows of it
+        const QByteArray office("[Info]\nname = Office\n[Properties]\nusername = u\n");
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + office << "u";
+        QTest::newRow("blank line first") << "\n" + office << "";
+        QTest::newRow("comment") << QByteArray("[Info]\nname = Office\n# note\n[Properties]\nusername = u\n") << "";
+        QTest::newRow("not UTF-8") << QByteArray("[Info]\nname = B\xFCro\n") << "";
+    }
+    void readingNeverRewrites()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, user);
+        Scratch scratch;
+        QVERIFY(putFile(scratch.accountFile("Office"), file, 0600));
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        const QStringList walk = accountList(dialog) << "Office";
+        for (const QString &name : walk)
+            choose(dialog, name);
+        QCOMPARE(dialog.username->text(), user);
+        QCOMPARE(fileContent(scratch.accountFile("Office")), file);
+    }
+
     void pathButtonsSetTheDeviceAndTheSearch()
     {
         Scratch scratch;
@@ -292,6 +333,40 @@ private slots:
         QCOMPARE(QFile::exists(scratch.layout.papSecrets), peerWritten);
         QVERIFY(!QFile::exists(scratch.root + "/evil") && !QFile::exists(scratch.home + "/Choices/evil.conf"));
         QCOMPARE(QFile::exists(scratch.accountFile(account)), peerWritten);
+    }
+
+    // What the account file would not give back as typed, or cannot take at
+    // all, is said in the Apply box, and no file is written.
+    void refusedForTheAccountFile_data()
+    {
+        QTest::addColumn<QString>("field");   // a line edit, or the name box
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("line feed in the gateway") << "gateway" << "10.0.0.1\nx" << "Gateway holds a control";
+        QTest::newRow("blank after the name") << "acname" << "Office " << "Name begins or ends with a blank";
+        QTest::newRow("no-break space before the password") << "password" << QString::fromUtf8("\xC2\xA0pw")
+                                                            << "Password begins or ends with a blank";
+        QTest::newRow("temporary file name too long") << "acname" << QString(236, 'n') << ": File name too long";
+    }
+    void refusedForTheAccountFile()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, reason);
+        Scratch scratch;
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        fillOffice(dialog);
+        if (field == "acname")
+            dialog.acname->setEditText(value);
+        else
+            dialog.findChild<QLineEdit *>(field)->setText(value);
+        BoxCatcher catcher;
+        clickApply(dialog);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes.first().contains(reason), qPrintable(catcher.boxes.first()));
+        QCOMPARE(QDir(scratch.home + "/Choices/common").entryList(QDir::Files | QDir::Hidden)
+                     + QDir(scratch.root + "/etc/ppp").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     void unwritablePeersFolderIsReportedAndTheAccountStillSaved()
