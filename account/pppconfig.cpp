@@ -24,6 +24,8 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include <utility>
+
 namespace {
 
 const QString settingsPrefix = QStringLiteral("Network-PPP-");
@@ -108,8 +110,9 @@ void PPPConfig::listAccounts()
     if (listed && usableAsPath(current)) {
         Config store(settingsPrefix + current, UserChoices);
         loadAccount(store);
-    } else if (!listed) {
-        setBluetoothSearchEnabled(false);
+    } else {
+        // Nothing loaded: the search follows the form's own path, as always.
+        setBluetoothSearchEnabled(bluetooth_button->isChecked());
     }
 }
 
@@ -161,9 +164,10 @@ void PPPConfig::loadAccount(Config &store)
     btdevice->setText(store.textValue(QStringLiteral("device"), QStringLiteral("/dev/ttyS0")));
     atdial->setText(store.textValue(QStringLiteral("atdial"), QStringLiteral("ATZ")));
 
+    // Like every other value, a missing speed shows its default, not the one
+    // of the account shown before, which Apply would save into this one.
     const QString storedSpeed = store.textValue(QStringLiteral("speed"), QString());
-    if (!storedSpeed.isEmpty())
-        selectOrAppend(speed, storedSpeed);
+    selectOrAppend(speed, storedSpeed.isEmpty() ? QStringLiteral("115200") : storedSpeed);
 
     crtscts->setChecked(store.flagValue(QStringLiteral("crtscts"), false));
     // The slider keeps the value within its own range.
@@ -277,11 +281,45 @@ PeerValues PPPConfig::peerValues() const
     return values;
 }
 
-FileFailures PPPConfig::saveAccount(Config &store, bool writeSystemFiles)
+QStringList PPPConfig::settingsInputProblems() const
+{
+    // The account file keeps a value on one line and reads it back without
+    // the blanks at its ends: such values would come back changed after a
+    // restart. The fields that reach a system file too are applyInputProblems'.
+    QStringList problems;
+    const std::pair<const char *, QString> trimmed[] = {
+        { QT_TR_NOOP("Name"), acname->currentText() },
+        { QT_TR_NOOP("Username"), username->text() },
+        { QT_TR_NOOP("Password"), password->text() },
+    };
+    for (const auto &[label, text] : trimmed) {
+        if (text != text.trimmed())
+            problems << tr("%1 begins or ends with a blank, which the account file cannot keep.")
+                            .arg(tr(label));
+    }
+    const std::pair<const char *, QString> settingsOnly[] = {
+        { QT_TR_NOOP("Gateway"), gateway->text() },
+        { QT_TR_NOOP("First DNS"), dns1->text() },
+        { QT_TR_NOOP("Second DNS"), dns2->text() },
+        { QT_TR_NOOP("BT DUN"), bluetooth_button->isChecked() ? QString() : deviceList->currentText() },
+    };
+    for (const auto &[label, text] : settingsOnly) {
+        if (containsControlCharacter(text))
+            problems << tr("%1 holds a control character, such as a line break.").arg(tr(label));
+    }
+    return problems;
+}
+
+FileFailures PPPConfig::saveAccount(Config &store)
 {
     storeAccount(store);
-    if (!writeSystemFiles)
-        return {};
+    // The account file goes first: when it cannot be saved, the system files
+    // are left as well, so they keep agreeing with the account file.
+    QString reason;
+    if (!store.save(QString(), &reason)) {
+        store.discardChanges();
+        return { FileFailure{ store.filePath(), reason } };
+    }
 
     const PeerValues values = peerValues();
     FileFailures failures;
@@ -304,12 +342,13 @@ void PPPConfig::Apply()
     const QString name = acname->currentText();
     const QStringList problems =
         applyInputProblems(peerValues(), password->text(),
-                           bluetooth_button->isChecked() ? deviceList->currentText() : QString());
+                           bluetooth_button->isChecked() ? deviceList->currentText() : QString())
+        + settingsInputProblems();
     FileFailures failures;
-    if (usableAsPath(name)) {
+    // Refused input writes no file at all, the account file included.
+    if (problems.isEmpty()) {
         Config store(settingsPrefix + name, UserChoices);
-        failures = saveAccount(store, problems.isEmpty());
-        // The store writes the account settings file as it goes.
+        failures = saveAccount(store);
     }
     addAccountName(acname->currentText());
     reportApplyProblems(problems, failures);
@@ -321,7 +360,7 @@ void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailu
         return;
     QStringList lines;
     if (!problems.isEmpty()) {
-        lines << tr("No system file was written:");
+        lines << tr("No file was written:");
         lines += problems;
     }
     if (!failures.isEmpty()) {

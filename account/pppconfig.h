@@ -35,10 +35,10 @@ public:
     void loadAccount(Config &store);
     // Stores the form into an open account settings store (all keys).
     void storeAccount(Config &store) const;
-    // Stores the form into store and, when writeSystemFiles, writes the peer
-    // file, the account's secrets lines and, on the Bluetooth path, the
-    // RFCOMM binding. Returns each system file that could not be written.
-    FileFailures saveAccount(Config &store, bool writeSystemFiles);
+    // Stores the form into store and saves it; then, unless that failed,
+    // writes the peer file, the account's secrets lines and, on the Bluetooth
+    // path, the RFCOMM binding. Returns each file that could not be written.
+    FileFailures saveAccount(Config &store);
     // The form's values as the peer file needs them.
     PeerValues peerValues() const;
 
@@ -60,6 +60,9 @@ private:
     void listAccounts();
     void setPathButtons(bool serial, bool irda, bool bluetooth);
     void setBluetoothSearchEnabled(bool enabled);
+    // Why the account file could not keep the form's values as they are, for
+    // the values no system file checks: one reason per field.
+    QStringList settingsInputProblems() const;
     void reportApplyProblems(const QStringList &problems, const FileFailures &failures);
 
     Config *loadedAccountStore = nullptr;

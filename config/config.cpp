@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStringConverter>
 #include <QTextStream>
 
 #include <cerrno>
@@ -91,7 +92,7 @@ Config::Config(const QString &name, ConfigScope scope)
 
 Config::~Config()
 {
-    if (modified)
+    if (modified && readWhole)
         save(QString());
 }
 
@@ -120,30 +121,38 @@ void Config::load()
 {
     modified = false;
     currentGroup = nullptr;
+    readWhole = !QFileInfo::exists(settingsPath);
 
     QFile file(settingsPath);
-    if (!QFileInfo::exists(settingsPath) || !file.open(QIODevice::ReadOnly))
+    if (readWhole || !file.open(QIODevice::ReadOnly))
         return;
+    QByteArray bytes = file.readAll();
+    // Editors that mark UTF-8 put a byte-order mark first.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
     // Anything that does not start with a group header is not a settings
     // file we wrote; treat it as empty rather than guess.
-    if (file.peek(1) != "[")
+    if (file.error() != QFileDevice::NoError || !bytes.startsWith('['))
         return;
 
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::Utf8);
-    stream.setAutoDetectUnicode(false);
-    parseText(stream);
+    QStringDecoder decoder(QStringConverter::Utf8);
+    QString text = decoder(bytes);
+    QTextStream stream(&text, QIODevice::ReadOnly);
+    // Saving would replace what did not decode, so such a file counts as not
+    // read whole.
+    readWhole = parseText(stream) && !decoder.hasError();
 }
 
-void Config::parseText(QTextStream &stream)
+bool Config::parseText(QTextStream &stream)
 {
     const QStringList lines = stream.readAll().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &line : lines) {
         if (!parseLine(line)) {
             currentGroup = nullptr;
-            return;
+            return false;
         }
     }
+    return true;
 }
 
 bool Config::parseLine(const QString &text)
@@ -313,20 +322,30 @@ QByteArray Config::fileContents() const
     return text.toUtf8();
 }
 
-void Config::save(const QString &path)
+bool Config::save(const QString &path, QString *failure)
 {
+    const auto fail = [failure](int error) {
+        if (failure)
+            *failure = qt_error_string(error);
+        return false;
+    };
     if (!path.isEmpty())
         settingsPath = path;
     const QString tempPath = settingsPath + QLatin1String(".new");
     const QByteArray tempName = QFile::encodeName(tempPath);
 
-    // Account files hold the dial-up password in clear: owner only, also when
-    // a leftover temporary file had a wider mode.
-    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // Whoever may write the folder could have put a link to another file
+    // here: only a file made now is written. A leftover one (a link is
+    // removed, not followed) must not block every later save.
+    ::unlink(tempName.constData());
+    // Account files hold the dial-up password in clear: owner only.
+    const int fd = ::open(tempName.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
+        const int error = errno;
         qWarning("could not open for writing `%s'", tempPath.toLatin1().constData());
         currentGroup = nullptr;
-        return;
+        return fail(error);
     }
     ::fchmod(fd, S_IRUSR | S_IWUSR);
 
@@ -337,17 +356,19 @@ void Config::save(const QString &path)
     } while (written < 0 && errno == EINTR);
     // The content must be on the disk before the rename makes it the settings
     // file, or a power loss can leave an empty file where the old one was.
-    const bool complete = written == bytes.size() && (::fsync(fd) == 0 || errno == EINVAL);
+    int error = written < 0 ? errno : written != bytes.size() ? ENOSPC : 0;
+    if (!error && ::fsync(fd) != 0 && errno != EINVAL)
+        error = errno;
 
-    if (!complete) {
+    if (error) {
         showOutOfSpace();
         ::close(fd);
         ::unlink(tempName.constData());
-        return;
+        return fail(error);
     }
     ::close(fd);
-    velto_renameFile(tempPath, settingsPath);
     modified = false;
+    return velto_renameFile(tempPath, settingsPath) || fail(errno);
 }
 
 void Config::showOutOfSpace()
@@ -369,6 +390,7 @@ bool Config::velto_renameFile(const QString &source, const QString &target)
     if (source.isEmpty() || target.isEmpty()) {
         qWarning("velto_renameFile emptry string(s) from '%s' to '%s'",
                  source.toLatin1().constData(), target.toLatin1().constData());
+        errno = EINVAL;
         return false;
     }
 
@@ -388,6 +410,7 @@ bool Config::velto_renameFile(const QString &source, const QString &target)
         const int error = errno;
         qWarning("::rename problem renaming file %s to %s errno %d",
                  from.constData(), to.constData(), error);
+        errno = error;   // for the caller's report
         return false;
     }
     qDebug("worked using ::rename");

@@ -20,6 +20,11 @@ enum ConfigScope : int {
 // store is made and written back whole, through "<path>.new" and a rename,
 // when a changed store is destroyed.
 //
+// Reading never destroys: a file that was not read to its end (it could not
+// be opened, does not begin with "[" after an optional UTF-8 byte-order mark,
+// is no valid UTF-8, or its parse stopped at a bad line) is not written back
+// on destruction; only an explicit save replaces it.
+//
 // Lookups and changes address the current group (selectGroup). Reading never
 // warns and answers the fallback when no group is current; a change with no
 // current group prints "no group set" and does nothing.
@@ -32,7 +37,7 @@ class Config
 
 public:
     Config(const QString &name, ConfigScope scope);
-    ~Config();   // saves when modified
+    ~Config();   // saves when modified and the file was read whole
 
     // The file behind a name; for UserChoices the settings folder is created
     // (last level only, mode 0700) when missing.
@@ -65,7 +70,12 @@ public:
     void emptyCurrentGroup();
 
     // Writes the whole store now; a non-empty path becomes the store's path.
-    void save(const QString &path);
+    // On failure answers false and, when asked, why ("Permission denied").
+    bool save(const QString &path, QString *failure = nullptr);
+    // Forgets that the store differs from its file: destruction writes
+    // nothing, so a failed save is not tried again behind the caller's back.
+    void discardChanges() { modified = false; }
+    const QString &filePath() const { return settingsPath; }
 
     // Replaces target by source in one step. Falls back to cleaned paths and
     // reports each failure as a warning.
@@ -73,8 +83,9 @@ public:
 
     // Reads settings text into the store, as loading a file does once the
     // file is known to begin with "[". Stops at the first line that is not a
-    // group header and holds no "=", leaving no group current.
-    void parseText(QTextStream &stream);
+    // group header and holds no "=", leaving no group current; answers
+    // whether every line was read.
+    bool parseText(QTextStream &stream);
     bool parseLine(const QString &line);
 
 private:
@@ -95,6 +106,7 @@ private:
     QString fullLanguage;
     QString baseLanguage;
     bool modified = false;
+    bool readWhole = false;   // a missing file counts: there is nothing to lose
 };
 
 #endif

@@ -86,8 +86,12 @@ QStringList DunSearch::run(QWidget *parent, const SystemLayout &layout)
 
 void DunSearch::fillDunList(QComboBox *deviceList, QWidget *parent, const SystemLayout &layout)
 {
-    deviceList->clear();
     const Result result = search(parent, layout);
+    // A search the user stopped before it found anything tells nothing new:
+    // the phone chosen before stays.
+    if (result.cancelled && result.entries.isEmpty())
+        return;
+    deviceList->clear();
     deviceList->addItems(result.entries);
     if (!result.entries.isEmpty()) {
         deviceList->setCurrentIndex(0);

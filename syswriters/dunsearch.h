@@ -31,10 +31,11 @@ public:
     // The entries of search().
     static QStringList run(QWidget *parent, const SystemLayout &layout);
 
-    // The whole "Search" button: empties deviceList, searches, then lists
-    // the entries with the first one current. When a search that ran to its
+    // The whole "Search" button: searches, then lists the entries in place of
+    // deviceList's with the first one current. When a search that ran to its
     // end (or could not start) found nothing, tells the user so in a message
-    // box over parent; a cancelled search ends quietly.
+    // box over parent; a search cancelled before it found anything ends
+    // quietly and leaves deviceList as it was.
     static void fillDunList(QComboBox *deviceList, QWidget *parent, const SystemLayout &layout);
 };
 

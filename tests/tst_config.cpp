@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("repeated header starts afresh") << QByteArray("[G]\na = 1\n[H]\n[G]\nb = 2\n") << "a" << QString();
         QTest::newRow("equals in value, blanks trimmed") << QByteArray("[G]\n \t k = a = b  \n") << "k" << "a = b";
         QTest::newRow("CRLF, hash in a key") << QByteArray("[G]\r\n# a = w\r\n") << "# a" << "w";
+        QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF[G]\na = 1\n") << "a" << "1";
         QTest::newRow("unclosed header, UTF-8") << QByteArray("[G\nk = Gr\xC3\xBC\xC3\x9F""e\n") << "k" << "Grüße";
     }
     void parse()
@@ -165,6 +166,16 @@ private slots:
         Config::settingsFilePath("x", UserChoices);
         QVERIFY(!QFileInfo::exists(scratch.dir.filePath("bare")));
         qputenv("HOME", QFile::encodeName(scratch.home));
+    }
+
+    // Whoever can write the folder may plant a link as the temporary file: it
+    // is replaced, never followed, and blocks no save.
+    void plantedLinkIsNotFollowed()
+    {
+        const QString path = fileWith("[G]\n"), victim = fileWith("victim\n");
+        QVERIFY(QFile::link(victim, path + ".new"));
+        Config(path, ExactPath).selectGroup("H");
+        QCOMPARE(fileContent(victim) + fileContent(path), QByteArray("victim\n[G]\n[H]\n"));
     }
 
     // A write that stops short (at the file size limit, as on a full disk)

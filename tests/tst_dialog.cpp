@@ -52,8 +52,8 @@ void choose(PPPConfig &dialog, const QString &name)
     emit dialog.acname->textActivated(name);
 }
 
-// The worked example of the documentation, typed into the form, and Apply.
-void applyOffice(PPPConfig &dialog, const QString &name = "Office", const QString &phone = "555")
+// The worked example of the documentation, typed into the form.
+void fillOffice(PPPConfig &dialog, const QString &name = "Office", const QString &phone = "555")
 {
     dialog.acname->setEditText(name);
     emit dialog.acname->textActivated(name);
@@ -65,6 +65,10 @@ void applyOffice(PPPConfig &dialog, const QString &name = "Office", const QStrin
     dialog.dial_idle->click();
     dialog.idletime->setValue(300);
     dialog.defaultroute->setChecked(false);
+}
+
+void clickApply(PPPConfig &dialog)
+{
     dialog.show();
     QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
 }
@@ -172,7 +176,8 @@ private slots:
         dialog.addAccountName("Home");
         dialog.serial_button->click();
         BoxCatcher catcher;
-        applyOffice(dialog);
+        fillOffice(dialog);
+        clickApply(dialog);
         QCOMPARE(fileContent(scratch.layout.peerFile("Office")),
                  QByteArray("/dev/ttyS0\n115200\nconnect '/usr/sbin/chat -s -v ABORT \"NO CARRIER\" ABORT \"NO DIALTONE\" "
                             "ABORT \"BUSY\" \"\" \"ATZ\" OK ATDT555 CONNECT'\ncrtscts\nnoipdefault\nmodem\nuser \"guest\"\n"
@@ -199,9 +204,9 @@ private slots:
         QCOMPARE(catcher.boxes, QStringList());
     }
 
-    // Input that would break a system file is refused in one box, the account
-    // still saved where its name allows; a broken binding replaces nothing; a
-    // file that cannot be written is reported.
+    // Input that would break a file is refused in one box and writes no file
+    // at all; a broken binding replaces nothing; a file that cannot be
+    // written is reported, the others still written.
     void refusedInput_data()
     {
         QTest::addColumn<QString>("account");
@@ -228,14 +233,80 @@ private slots:
         dialog.bluetooth_button->click();
         dialog.deviceList->addItem(dun);
         BoxCatcher catcher;
-        applyOffice(dialog, account, phone);
+        fillOffice(dialog, account, phone);
+        clickApply(dialog);
         QCOMPARE(catcher.boxes.size(), 1);
         QVERIFY2(catcher.boxes.first().contains(boxHas), qPrintable(catcher.boxes.first()));
         QCOMPARE(fileContent(scratch.layout.rfcommConf), QByteArray("old binding\n"));
         QVERIFY(runner.commands.isEmpty());
         QCOMPARE(QFile::exists(scratch.layout.papSecrets), boxHas.contains("DUN"));
         QVERIFY(!QFile::exists(scratch.root + "/evil") && !QFile::exists(scratch.home + "/Choices/evil.conf"));
-        QCOMPARE(QFile::exists(scratch.accountFile(account)), account == "Office");
+        QCOMPARE(QFile::exists(scratch.accountFile(account)), !boxHas.startsWith("No system") && account == "Office");
+    }
+
+    // A file without a speed shows the default rate, not the one shown
+    // before; with no account loaded the search follows the (absent) path.
+    void missingSpeedAndUnsafeLastName()
+    {
+        Scratch scratch;
+        writeAccount(scratch, "Fast", "Fast", "speed = 57600\n");
+        writeAccount(scratch, "Bare", "Bare");
+        writeAccount(scratch, "z", "x/y");
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        QVERIFY(!dialog.searchDevice->isEnabled());
+        choose(dialog, "Fast");
+        choose(dialog, "Bare");
+        QCOMPARE(dialog.speed->currentText(), QString("115200"));
+    }
+
+    // A file not read whole stays byte for byte as it was through start-up
+    // and a walk through the accounts; a byte-order mark in front is skipped.
+    void readingNeverRewrites()
+    {
+        const QByteArray office("[Info]\nname = Office\n[Properties]\nusername = u\n");
+        for (const QByteArray &file : { "\xEF\xBB\xBF" + office, "\n" + office, QByteArray("[Info]\nname = B\xFCro\n"),
+                                        QByteArray("[Info]\nname = Office\n# note\n[Properties]\nusername = u\n") }) {
+            Scratch scratch;
+            QVERIFY(putFile(scratch.accountFile("Office"), file, 0600));
+            PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+            for (const QString &name : accountList(dialog) << "Office")
+                choose(dialog, name);
+            QCOMPARE(dialog.username->text(), QString(file.startsWith("\xEF") ? "u" : ""));
+            QCOMPARE(fileContent(scratch.accountFile("Office")), file);
+        }
+    }
+
+    // What the account file would not give back as typed, or cannot take at
+    // all, is said in the Apply box, and no file is written.
+    void refusedForTheAccountFile_data()
+    {
+        QTest::addColumn<QString>("field");   // a line edit, or the name box
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("line feed in the gateway") << "gateway" << "10.0.0.1\nx" << "Gateway holds a control";
+        QTest::newRow("blank after the name") << "acname" << "Office " << "Name begins or ends with a blank";
+        QTest::newRow("no-break space before the password") << "password" << QString::fromUtf8("\xC2\xA0pw")
+                                                            << "Password begins or ends with a blank";
+        QTest::newRow("temporary file name too long") << "acname" << QString(236, 'n') << ": File name too long";
+    }
+    void refusedForTheAccountFile()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, reason);
+        Scratch scratch;
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        fillOffice(dialog);
+        if (field == "acname")
+            dialog.acname->setEditText(value);
+        else
+            dialog.findChild<QLineEdit *>(field)->setText(value);
+        BoxCatcher catcher;
+        clickApply(dialog);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes.first().contains(reason), qPrintable(catcher.boxes.first()));
+        QCOMPARE(QDir(scratch.home + "/Choices/common").entryList(QDir::Files | QDir::Hidden)
+                     + QDir(scratch.root + "/etc/ppp").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
     // Return after a typed name adds it and changes nothing else; delete
