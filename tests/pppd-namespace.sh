@@ -6,8 +6,6 @@
 #                                 took; /etc/ppp is an empty scratch folder and
 #                                 /dev holds only the nodes pppd opens or stats,
 #                                 each one standing in as /dev/null.
-#   connect PRINTARGS VALUE       runs VALUE as pppd runs a connect script,
-#                                 with PRINTARGS in the place of chat.
 set -e
 case "$1" in
 dryrun)
@@ -28,10 +26,6 @@ dryrun)
     fi
     exec "$pppd" file "$peer" dryrun
     ;;
-connect)
-    mount --bind "$2" /usr/sbin/chat
-    exec /bin/sh -c "$3"
-    ;;
 esac
-echo "usage: $0 dryrun SCRATCH PPPD PEERFILE | connect PRINTARGS VALUE" >&2
+echo "usage: $0 dryrun SCRATCH PPPD PEERFILE" >&2
 exit 2

@@ -20,7 +20,7 @@ struct ScratchSystem
     ScratchSystem()
     {
         QDir().mkpath(root.path() + "/etc/bluetooth");
-        putFile(layout.rfcommConf, "old binding\n");
+        putFile(layout.rfcommConf, "rfcomm0 { old; }\n");
         putFile(layout.bluetoothPin, "1234\n");
         putFile(layout.linkKey, "key\n");
     }
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(failures.size(), 1);
         QCOMPARE(failures.first().path, system.layout.rfcommConf);
         QVERIFY2(failures.first().reason.contains(reason), qPrintable(failures.first().reason));
-        QCOMPARE(fileContent(system.layout.rfcommConf), QByteArray("old binding\n"));
+        QCOMPARE(fileContent(system.layout.rfcommConf), QByteArray("rfcomm0 { old; }\n"));
         QVERIFY(QFile::exists(system.layout.bluetoothPin));
         QVERIFY(QFile::exists(system.layout.linkKey));
         QVERIFY(system.runner.commands.isEmpty());

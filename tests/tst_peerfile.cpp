@@ -106,8 +106,8 @@ private slots:
         QTest::newRow("none chosen, 300") << -1 << 300 << QStringList();
         QTest::newRow("idle, 0") << 1 << 0 << QStringList();
         QTest::newRow("idle, 300") << 1 << 300 << QStringList { "idle 300" };
-        QTest::newRow("demand, 0") << 2 << 0 << QStringList { "demand" };
-        QTest::newRow("demand, 600") << 2 << 600 << QStringList { "demand", "idle 600" };
+        QTest::newRow("demand, 0") << 2 << 0 << QStringList { "demand", "noipv6" };
+        QTest::newRow("demand, 600") << 2 << 600 << QStringList { "demand", "noipv6", "idle 600" };
     }
     void dialModeAndIdleTime()
     {
@@ -161,7 +161,7 @@ private slots:
         QTest::newRow("init with backquote")
             << "init" << "AT`x`" << chatPrefix + "\"AT\\\\`x\\\\`\" OK ATDT555 CONNECT'";
         QTest::newRow("init with backslash")
-            << "init" << "AT\\N3" << chatPrefix + "\"AT\\\\\\\\N3\" OK ATDT555 CONNECT'";
+            << "init" << "AT\\N3" << chatPrefix + "\"AT\\\\\\\\\\\\\\\\N3\" OK ATDT555 CONNECT'";
         QTest::newRow("init with single quote")
             << "init" << "AT'Q" << chatPrefix + "\"AT\\'Q\" OK ATDT555 CONNECT'";
         QTest::newRow("empty init") << "init" << "" << chatPrefix + "\"\" OK ATDT555 CONNECT'";

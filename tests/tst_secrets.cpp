@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
         QCOMPARE(after.st_ino, before.st_ino);
         QCOMPARE(fileContent(path), content);
-        QCOMPARE(modeOf(path), mode_t(0640));
+        QCOMPARE(modeOf(path), mode_t(0600));
     }
 
     // Another account's secrets are never lost to a file that cannot be read.
