@@ -1,175 +1,146 @@
 #include "syswriters/dunsearch.h"
-#include "syswriters/systemlayout.h"
+#include "syswriters/dunsearchparser.h"
+
+#include "support/testsupport.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QTranslator>
 
 namespace {
 
-// Puts the context in front of every text, to show which one a text used.
-class ContextTranslator : public QTranslator
+QByteArray fixture(const QString &name)
 {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *text, const char *, int) const override
-    {
-        return QString::fromLatin1(context) + QLatin1Char('|') + QString::fromUtf8(text);
-    }
-};
+    QFile file(QStringLiteral(TESTDATA_DIR "/sdptool/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing fixture");
+}
 
 } // namespace
 
-// Runs the search against a stand-in tool that prints a prepared output, and
-// plays the user's part on the progress dialog and the message box.
 class TestDunSearch : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
+    void browseOutput_data()
     {
-        QVERIFY(m_dir.isValid());
-        qputenv("HOME", QFile::encodeName(m_dir.path()));
-        m_layout = SystemLayout::rootedAt(m_dir.path());
-        // A name a shell would split, to show that none is involved; copied so
-        // that it is executable whatever the checkout did to its mode.
-        m_layout.sdptool = m_dir.filePath("sdp tool;exit 1");
-        QFile::remove(m_layout.sdptool);
-        QVERIFY(QFile::copy(TESTDATA_DIR "/sdptool/fake-sdptool", m_layout.sdptool));
-        QVERIFY(QFile::setPermissions(m_layout.sdptool, QFile::ReadOwner | QFile::ExeOwner));
-        m_readyFile = m_dir.filePath("ready");
-        QFile::remove(m_readyFile);
-        qunsetenv("FAKE_SDPTOOL_READY");
-
-        m_window.reset(new QWidget);
-        m_window->show();
-        m_deviceList = new QComboBox(m_window.get());
-        m_deviceList->addItems({ "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" });
-        m_deviceList->setCurrentIndex(1);
-
-        m_boxes.clear();
-        m_progressSeen = false;
-        connect(&m_user, &QTimer::timeout, this, &TestDunSearch::actAsUser);
-        m_user.start(20);
-    }
-
-    void cleanup()
-    {
-        m_user.stop();
-        m_user.disconnect();
-        m_window.reset();
-    }
-
-    void listsTheEntriesInPlaceOfEarlierOnes()
-    {
-        setOutputFile(TESTDATA_DIR "/sdptool/several-phones.txt");
-        DunSearch::fillDunList(m_deviceList, m_window.get(), m_layout);
-        QCOMPARE(items(), QStringList({ "00:1E:3A:4F:21:07,1", "00:1A:75:B2:90:4C,2" }));
-        QCOMPARE(m_deviceList->currentIndex(), 0);
-        QVERIFY(m_boxes.isEmpty());
-    }
-
-    void nothingFoundClearsTheListAndSaysSo()
-    {
-        ContextTranslator translator;
-        QCoreApplication::installTranslator(&translator);
-        setOutputFile(TESTDATA_DIR "/sdptool/no-dun.txt");
-        DunSearch::fillDunList(m_deviceList, m_window.get(), m_layout);
-        QCoreApplication::removeTranslator(&translator);
-
-        QCOMPARE(m_deviceList->count(), 0);
-        QCOMPARE(m_boxes, QStringList { "PPPConfig|DUN Search: PPPConfig|Can't get DUN info." });
-    }
-
-    void missingToolWarnsAndSaysSo()
-    {
-        m_layout.sdptool = m_dir.filePath("no-such-sdptool");
-        setOutputFile(TESTDATA_DIR "/sdptool/several-phones.txt");
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression("DUN search: cannot run .*no-such-sdptool: .+"));
-        DunSearch::fillDunList(m_deviceList, m_window.get(), m_layout);
-        QCOMPARE(m_deviceList->count(), 0);
-        QCOMPARE(m_boxes, QStringList { "DUN Search: Can't get DUN info." });
-    }
-
-    void cancelStopsTheToolAndKeepsCompleteEntries_data()
-    {
-        QTest::addColumn<QString>("output");
+        QTest::addColumn<QByteArray>("output");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("one record complete, one still coming")
-                << TESTDATA_DIR "/sdptool/slow-phone.txt"
-                << QStringList { "00:1A:75:B2:90:4C,2" };
-        // The user stopped it, so there is nothing to tell.
-        QTest::newRow("nothing complete") << TESTDATA_DIR "/sdptool/no-dun.txt"
-                                          << QStringList {};
+        QTest::newRow("several phones, dial-up not first, unnamed records after")
+            << fixture("several-phones.txt") << QStringList { "00:1E:3A:4F:21:07,1", "00:1A:75:B2:90:4C,2" };
+        QTest::newRow("spellings of the name, and the service class alone")
+            << fixture("spellings.txt") << QStringList { "00:1A:75:10:00:01,2", "00:23:D4:10:00:02,3",
+                                                         "00:26:E8:10:00:03,4", "00:1C:A4:10:00:04,5",
+                                                         "00:18:0F:10:00:05,6" };
+        QTest::newRow("two dial-up services on one phone")
+            << fixture("two-dun-services.txt") << QStringList { "00:12:D1:AA:BB:CC,1", "00:12:D1:AA:BB:CC,12" };
+        QTest::newRow("no dial-up service") << fixture("no-dun.txt") << QStringList {};
+        QTest::newRow("malformed addresses") << fixture("malformed-address.txt") << QStringList { "00:1e:3a:4f:21:08,4" };
+        QTest::newRow("blanks and tabs") << fixture("blanks-and-tabs.txt") << QStringList { "00:1A:75:B2:90:4C,21" };
+        QTest::newRow("CRLF line ends") << fixture("crlf.txt") << QStringList { "00:12:D1:AA:BB:CC,1", "00:12:D1:AA:BB:CC,12" };
+        QTest::newRow("no blank lines between records") << fixture("no-blank-lines.txt") << QStringList { "00:1E:3A:4F:21:07,4" };
+        const QByteArray browsing = "Browsing 00:11:22:33:44:55 ...\n";
+        QTest::newRow("no final line end")
+            << browsing + "Service Name: Dial-up Networking\n    Channel: 7" << QStringList { "00:11:22:33:44:55,7" };
+        QTest::newRow("before any Browsing line")
+            << QByteArray("Service Name: Dial-up Networking\n    Channel: 1\n\n") << QStringList {};
+        QTest::newRow("bad address forgets the earlier one")
+            << browsing + "Browsing phone ...\nService Name: Dialup\n  Channel: 1\n" << QStringList {};
+        QTest::newRow("channel out of range or no number")
+            << browsing + "Service Name: Dialup\n  Channel: 31\n\nService Name: Dialup\n  Channel: 0\n\n"
+                          "Service Name: Dialup\n  Channel: 1x\n" << QStringList {};
+        QTest::newRow("dial-up in another list is not the class")
+            << browsing + "Service Name: Fax\nProfile Descriptor List:\n  \"Dialup Networking\" (0x1103)\n  Channel: 2\n"
+            << QStringList {};
+        QTest::newRow("class list ends at the next heading")
+            << browsing + "Service Name: Fax\nService Class ID List:\n  \"Fax\" (0x1111)\n"
+                          "Protocol Descriptor List:\n  \"Dialup Networking\" (0x1103)\n  Channel: 2\n" << QStringList {};
+        QTest::newRow("bare UUID in the class list")
+            << browsing + "Service Name: Fax\nService Class ID List:\n  UUID 128: 1103\n  Channel: 2\n" << QStringList {};
     }
 
-    void cancelStopsTheToolAndKeepsCompleteEntries()
+    // However the output arrives, and with either line end, the entries are
+    // the same; a record's entry exists only once the record has ended.
+    void browseOutput()
     {
-        QFETCH(QString, output);
+        QFETCH(QByteArray, output);
         QFETCH(QStringList, entries);
-        setOutputFile(output);
-        qputenv("FAKE_SDPTOOL_READY", QFile::encodeName(m_readyFile));
-
-        QElapsedTimer clock;
-        clock.start();
-        DunSearch::fillDunList(m_deviceList, m_window.get(), m_layout);
-        QVERIFY2(clock.elapsed() < 30000, "the tool was not stopped");
-
-        QVERIFY(m_progressSeen);
-        QCOMPARE(items(), entries);
-        QVERIFY(m_boxes.isEmpty());
-    }
-
-private:
-    void setOutputFile(const QString &path) { qputenv("FAKE_SDPTOOL_OUTPUT", QFile::encodeName(path)); }
-
-    QStringList items() const
-    {
-        QStringList list;
-        for (int i = 0; i < m_deviceList->count(); ++i)
-            list << m_deviceList->itemText(i);
-        return list;
-    }
-
-    void actAsUser()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            m_boxes << box->windowTitle() + ": " + box->text();
-            box->accept();
-            QCOMPARE(box->parentWidget(), m_window.get());
-        } else if (auto *progress = qobject_cast<QProgressDialog *>(modal)) {
-            // A busy indicator over the window while the tool runs.
-            m_progressSeen = true;
-            QCOMPARE(progress->parentWidget(), m_window.get());
-            QCOMPARE(progress->maximum(), 0);
-            QVERIFY(progress->isVisible());
-            if (QFile::exists(m_readyFile)) {
-                auto *cancel = progress->findChild<QPushButton *>();
-                QVERIFY(cancel);
-                cancel->click();
-            }
+        QCOMPARE(DunSearchParser::parse(output), entries);
+        QByteArray crlf = output;
+        QCOMPARE(DunSearchParser::parse(crlf.replace("\r\n", "\n").replace("\n", "\r\n")), entries);
+        for (qsizetype chunk : { 1, 7, 4096 }) {
+            DunSearchParser parser;
+            for (qsizetype i = 0; i < output.size(); i += chunk)
+                parser.feed(QByteArrayView(output).sliced(i, qMin(chunk, output.size() - i)));
+            const QStringList beforeTheEnd = parser.entries();
+            parser.finish();
+            QCOMPARE(parser.entries(), entries);
+            QVERIFY(beforeTheEnd.size() >= entries.size() - 1 && entries.mid(0, beforeTheEnd.size()) == beforeTheEnd);
         }
     }
 
-    QTemporaryDir m_dir;
-    SystemLayout m_layout;
-    QString m_readyFile;
-    std::unique_ptr<QWidget> m_window;
-    QComboBox *m_deviceList = nullptr;
-    QTimer m_user;
-    QStringList m_boxes;
-    bool m_progressSeen = false;
+    // The search runs the tool without a shell behind a progress dialog;
+    // Cancel stops it and keeps the entries read to their end.
+    void search_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList nothing("DUN Search: Can't get DUN info.");
+        QTest::newRow("found") << "several-phones.txt" << false
+                               << QStringList { "00:1E:3A:4F:21:07,1", "00:1A:75:B2:90:4C,2" } << QStringList();
+        QTest::newRow("nothing found") << "no-dun.txt" << false << QStringList() << nothing;
+        QTest::newRow("no tool") << "" << false << QStringList() << nothing;
+        QTest::newRow("cancelled, one complete") << "slow-phone.txt" << true << QStringList { "00:1A:75:B2:90:4C,2" }
+                                                 << QStringList();
+        QTest::newRow("cancelled, nothing found") << "no-dun.txt" << true << QStringList() << QStringList();
+    }
+    void search()
+    {
+        QFETCH(QString, output);
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, boxes);
+        Scratch scratch;
+        SystemLayout layout = scratch.layout;
+        // A name a shell would split, to show that none is involved.
+        layout.sdptool = scratch.dir.filePath(output.isEmpty() ? "missing" : "sdp tool;exit 1");
+        if (!output.isEmpty()) {
+            QFile::copy(TESTDATA_DIR "/sdptool/fake-sdptool", layout.sdptool);
+            QFile::setPermissions(layout.sdptool, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QString ready = scratch.dir.filePath("ready");
+        qputenv("FAKE_SDPTOOL_OUTPUT", QFile::encodeName(TESTDATA_DIR "/sdptool/" + output));
+        qputenv("FAKE_SDPTOOL_READY", cancel ? QFile::encodeName(ready) : QByteArray());
+
+        QWidget window;
+        window.show();
+        auto *list = new QComboBox(&window);
+        list->addItems({ "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" });
+        list->setCurrentIndex(1);
+        bool progressShown = false;
+        QTimer user;
+        connect(&user, &QTimer::timeout, [&] {
+            auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            progressShown = progressShown || (progress && progress->isVisible() && progress->maximum() == 0);
+            if (progress && QFile::exists(ready))
+                progress->findChild<QPushButton *>()->click();
+        });
+        user.start(20);
+        BoxCatcher catcher;
+        if (output.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("DUN search: cannot run .*missing: .+"));
+        DunSearch::fillDunList(list, &window, layout);
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        QCOMPARE(items, entries);
+        QCOMPARE(list->currentIndex(), entries.isEmpty() ? -1 : 0);
+        QCOMPARE(catcher.boxes, boxes);
+        QVERIFY(progressShown || !cancel);
+    }
 };
 
 QTEST_MAIN(TestDunSearch)

@@ -1,25 +1,19 @@
-// A launcher in the manner of a desktop's: starts a program with a launch id
-// (freedesktop start-up notification) and watches, as the launcher's monitor
-// does, for the program to report its launch complete.
+// A launcher in the manner of a desktop's: starts the program with a launch
+// id (freedesktop start-up notification) in a scratch HOME and watches the
+// X display. Succeeds when the launch is reported complete before the first
+// window is mapped, the window is (or is not) asked to be maximized, and the
+// program ends with status 0 once the window is asked to close.
 //
-//   launchwatch SECONDS PROGRAM [ARG...]
-//
-// Succeeds when, within SECONDS, the launch is reported complete before the
-// program maps its first window, and the program then exits with status 0
-// when that window is asked to close. Prints what it saw either way.
-
+//   launchwatch maximized|normal PROGRAM
 #define SN_API_NOT_YET_FROZEN
 #include <libsn/sn.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
 #include <poll.h>
 #include <string>
 #include <sys/wait.h>
@@ -30,7 +24,6 @@ namespace {
 struct Watch
 {
     std::string launchId;
-    bool completed = false;
     bool completedBeforeMap = false;
     Window shown = None;
 };
@@ -38,134 +31,86 @@ struct Watch
 void onMonitorEvent(SnMonitorEvent *event, void *data)
 {
     auto *watch = static_cast<Watch *>(data);
-    SnStartupSequence *sequence = sn_monitor_event_get_startup_sequence(event);
-    if (sn_monitor_event_get_type(event) != SN_MONITOR_EVENT_COMPLETED
-        || watch->launchId != sn_startup_sequence_get_id(sequence) || watch->completed)
-        return;
-    watch->completed = true;
-    watch->completedBeforeMap = watch->shown == None;
-    std::printf("launch %s completed%s\n", watch->launchId.c_str(),
-                watch->completedBeforeMap ? " before the window was shown"
-                                          : " after the window was shown");
+    if (sn_monitor_event_get_type(event) == SN_MONITOR_EVENT_COMPLETED && watch->shown == None
+        && watch->launchId == sn_startup_sequence_get_id(sn_monitor_event_get_startup_sequence(event)))
+        watch->completedBeforeMap = true;
 }
 
-double now()
+bool askedToMaximize(Display *display, Window window)
 {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
-void askToClose(Display *display, Window window)
-{
-    XEvent message = {};
-    message.xclient.type = ClientMessage;
-    message.xclient.window = window;
-    message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    message.xclient.format = 32;
-    message.xclient.data.l[0] = XInternAtom(display, "WM_DELETE_WINDOW", False);
-    message.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &message);
-    XFlush(display);
+    Atom type, *atoms = nullptr;
+    int format;
+    unsigned long count = 0, after;
+    XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM,
+                       &type, &format, &count, &after, reinterpret_cast<unsigned char **>(&atoms));
+    bool found = false;
+    for (unsigned long i = 0; i < count; ++i)
+        found = found || atoms[i] == XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_HORZ", False);
+    XFree(atoms);
+    return found;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: launchwatch SECONDS PROGRAM [ARG...]\n");
-        return 2;
-    }
-    const double deadline = now() + std::atof(argv[1]);
-
-    Display *display = XOpenDisplay(nullptr);
+    Display *display = argc == 3 ? XOpenDisplay(nullptr) : nullptr;
     if (!display) {
-        std::fprintf(stderr, "cannot open the X display\n");
+        std::fprintf(stderr, "usage: launchwatch maximized|normal PROGRAM, on an X display\n");
         return 2;
     }
-    fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
     const int screen = DefaultScreen(display);
-    const Window root = RootWindow(display, screen);
-
     Watch watch;
     SnDisplay *snDisplay = sn_display_new(display, nullptr, nullptr);
-    SnMonitorContext *monitor =
-        sn_monitor_context_new(snDisplay, screen, onMonitorEvent, &watch, nullptr);
-    // The start-up messages come as property-change events to the root
-    // window; new top-level windows show up as substructure events.
-    XSelectInput(display, root, PropertyChangeMask | SubstructureNotifyMask);
-
+    sn_monitor_context_new(snDisplay, screen, onMonitorEvent, &watch, nullptr);
+    // Start-up messages come as property changes on the root window, new
+    // top-level windows as substructure events.
+    XSelectInput(display, RootWindow(display, screen), PropertyChangeMask | SubstructureNotifyMask);
     SnLauncherContext *launch = sn_launcher_context_new(snDisplay, screen);
-    sn_launcher_context_set_name(launch, "Dial-up");
-    sn_launcher_context_set_binary_name(launch, argv[2]);
     sn_launcher_context_initiate(launch, "launchwatch", argv[2], CurrentTime);
     watch.launchId = sn_launcher_context_get_startup_id(launch);
     XSync(display, False);
 
-    const pid_t child = fork();
+    char home[] = "/tmp/launchwatch-XXXXXX";
+    const pid_t child = mkdtemp(home) ? fork() : -1;
     if (child == 0) {
+        close(ConnectionNumber(display));
+        setenv("HOME", home, 1);
         sn_launcher_context_setup_child_process(launch);
-        execvp(argv[2], argv + 2);
-        std::fprintf(stderr, "cannot run %s: %s\n", argv[2], std::strerror(errno));
+        execl(argv[2], argv[2], static_cast<char *>(nullptr));
         _exit(127);
     }
-    std::printf("started %s with launch id %s\n", argv[2], watch.launchId.c_str());
-
-    bool closeAsked = false;
-    int status = 0;
-    bool exited = false;
-    while (!exited && now() < deadline) {
+    int status = -1;
+    bool maximized = false;
+    for (int ticks = 0; ticks < 600 && waitpid(child, &status, WNOHANG) != child; ++ticks) {
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
             sn_display_process_event(snDisplay, &event);
-            if (event.type == MapNotify && event.xmap.event == root
-                && !event.xmap.override_redirect && watch.shown == None) {
+            if (event.type == MapNotify && !event.xmap.override_redirect && watch.shown == None) {
                 watch.shown = event.xmap.window;
-                std::printf("window 0x%lx shown\n", watch.shown);
+                maximized = askedToMaximize(display, watch.shown);
+                XEvent close = {};
+                close.xclient.type = ClientMessage;
+                close.xclient.window = watch.shown;
+                close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+                close.xclient.format = 32;
+                close.xclient.data.l[0] = XInternAtom(display, "WM_DELETE_WINDOW", False);
+                XSendEvent(display, watch.shown, False, NoEventMask, &close);
+                XFlush(display);
             }
-        }
-        if (watch.completed && watch.shown != None && !closeAsked) {
-            askToClose(display, watch.shown);
-            closeAsked = true;
-        }
-        if (waitpid(child, &status, WNOHANG) == child) {
-            exited = true;
-            break;
         }
         pollfd fd = { ConnectionNumber(display), POLLIN, 0 };
         poll(&fd, 1, 50);
     }
-
-    bool ok = true;
-    if (!exited) {
+    if (child > 0 && status == -1)
         kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        std::printf("the program did not end in time\n");
-        ok = false;
-    } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::printf("the program ended with %s %d\n",
-                    WIFEXITED(status) ? "status" : "signal",
-                    WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
-        ok = false;
-    } else {
-        std::printf("the program ended with status 0 after its window was closed\n");
-    }
-    if (!watch.completed) {
-        std::printf("the launch was never reported complete\n");
-        ok = false;
-    } else if (!watch.completedBeforeMap) {
-        ok = false;
-    }
-    if (watch.shown == None) {
-        std::printf("no window was shown\n");
-        ok = false;
-    }
-
-    sn_launcher_context_unref(launch);
-    sn_monitor_context_unref(monitor);
-    sn_display_unref(snDisplay);
-    XCloseDisplay(display);
+    std::string removeHome = std::string("rm -rf ") + home;
+    std::system(removeHome.c_str());
+    std::printf("window %s, launch completed %s, %s, exit status %d\n", watch.shown ? "shown" : "never shown",
+                watch.completedBeforeMap ? "before it was shown" : "late or never",
+                maximized ? "maximized" : "normal", WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    const bool ok = watch.shown && watch.completedBeforeMap && maximized == !std::strcmp(argv[1], "maximized")
+        && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return ok ? 0 : 1;
 }

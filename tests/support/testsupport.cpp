@@ -1,0 +1,64 @@
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <sys/stat.h>
+
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool putFile(const QString &path, const QByteArray &content, mode_t mode)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+        return false;
+    file.close();
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+int modeOf(const QString &path)
+{
+    struct stat status;
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
+
+int RecordingRunner::run(const QStringList &commandLine)
+{
+    commands.append(commandLine);
+    return exitStatus;
+}
+
+Scratch::Scratch()
+    : home(dir.filePath("home"))
+    , root(dir.filePath("root"))
+    , layout(SystemLayout::rootedAt(root))
+{
+    QDir().mkpath(home + "/Choices/common");
+    QDir().mkpath(root + "/etc/ppp");
+    QDir().mkpath(root + "/etc/bluetooth");
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("LANG");
+}
+
+QString Scratch::accountFile(const QString &name) const
+{
+    return home + "/Choices/common/Network-PPP-" + name + ".conf";
+}
+
+BoxCatcher::BoxCatcher()
+{
+    connect(&timer, &QTimer::timeout, this, [this] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes << box->windowTitle() + ": " + box->text();
+            box->defaultButton() ? box->defaultButton()->click() : box->accept();
+        }
+    });
+    timer.start(10);
+}
