@@ -12,8 +12,9 @@ struct PeerValues;
 // file, the secrets files or rfcomm.conf, where it would start an option or a
 // secret of its own. The device and the speed, written unquoted as pppd's
 // first two words, are refused unless the device is one word without blanks,
-// quotes, "#" or backslashes and the speed a whole number. Pass the DUN entry only when the Bluetooth path is
-// chosen; whether it makes a working binding is bindBluetooth's concern.
+// quotes, "#" or backslashes and the speed a whole number. Pass the DUN entry
+// only when the Bluetooth path is chosen; whether it makes a working binding
+// is bindBluetooth's concern.
 QStringList applyInputProblems(const PeerValues &values, const QString &password,
                                const QString &dunEntry = QString());
 
