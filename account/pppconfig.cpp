@@ -2,12 +2,12 @@
 
 #include "config/config.h"
 #include "form/radiogroupbox.h"
+#include "syswriters/accountfiles.h"
 #include "syswriters/accountname.h"
 #include "syswriters/applyinput.h"
 #include "syswriters/dunsearch.h"
 #include "syswriters/peerfile.h"
 #include "syswriters/rfcommbinding.h"
-#include "syswriters/secretsfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -322,11 +322,7 @@ FileFailures PPPConfig::saveAccount(Config &store)
     }
 
     const PeerValues values = peerValues();
-    FileFailures failures;
-    if (std::optional<FileFailure> failure = writePeerFile(system, values))
-        failures.append(*failure);
-    else
-        failures += updateSecrets(system, values.userName, values.accountName, password->text());
+    FileFailures failures = writeAccountFiles(system, values, password->text());
 
     if (bluetooth_button->isChecked()) {
         // The service restart takes a while; the dialog must not look dead.

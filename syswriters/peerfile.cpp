@@ -55,19 +55,30 @@ QString escapeForConnect(const QString &text)
     return withBackslashBefore(forShell, u"\\'");
 }
 
+QString escapeForChat(const QString &text)
+{
+    QString result = withBackslashBefore(text, u"\\");
+    result.replace(QLatin1Char('^'), QStringLiteral("\\136"));
+    if (result.startsWith(QLatin1Char('@')) || result == u"EOT" || result == u"BREAK") {
+        result.replace(0, 1, QStringLiteral("\\%1").arg(int(result.at(0).unicode()), 3, 8,
+                                                         QLatin1Char('0')));
+    }
+    return result;
+}
+
 QString dialWord(const QString &phone)
 {
     const QString dial = QStringLiteral("ATDT") + phone;
     if (std::all_of(phone.begin(), phone.end(), isDialCharacter))
         return dial;
-    return QLatin1Char('"') + escapeForConnect(dial) + QLatin1Char('"');
+    return QLatin1Char('"') + escapeForConnect(escapeForChat(dial)) + QLatin1Char('"');
 }
 
 QString connectLine(const QString &initString, const QString &phone)
 {
     return QStringLiteral("connect '/usr/sbin/chat -s -v ABORT \"NO CARRIER\" "
                           "ABORT \"NO DIALTONE\" ABORT \"BUSY\" \"\" \"")
-        + escapeForConnect(initString) + QStringLiteral("\" OK ") + dialWord(phone)
+        + escapeForConnect(escapeForChat(initString)) + QStringLiteral("\" OK ") + dialWord(phone)
         + QStringLiteral(" CONNECT'");
 }
 
@@ -87,8 +98,10 @@ QString peerFileText(const PeerValues &values)
     line(QStringLiteral("modem"));
     if (!values.userName.isEmpty())
         line(QStringLiteral("user ") + quoteWord(values.userName));
-    if (values.dialMode == 2)
+    if (values.dialMode == 2) {
         line(QStringLiteral("demand"));
+        line(QStringLiteral("noipv6"));
+    }
     if (values.idleTime != 0 && values.dialMode > 0)
         line(QStringLiteral("idle ") + QString::number(values.idleTime));
     if (values.usePeerDns)
@@ -110,7 +123,9 @@ std::optional<FileFailure> writePeerFile(const SystemLayout &layout, const PeerV
         return FileFailure { path, QCoreApplication::translate(
                                        "PPPConfig", "The account name is not a plain file name") };
     }
-    // An existing folder keeps its mode; a failure shows when the file is opened.
+    // An existing folder keeps its mode; a failure shows when the file is written.
     ::mkdir(QFile::encodeName(layout.peersDir).constData(), 0700);
-    return writeFileInPlace(path, peerFileText(values).toLocal8Bit());
+    if (std::optional<FileFailure> failure = nonRegularFileAt(path))
+        return failure;
+    return replaceFile(path, peerFileText(values).toLocal8Bit(), 0644);
 }

@@ -1,6 +1,7 @@
 #include "syswriters/rfcommbinding.h"
 
 #include "syswriters/commandrunner.h"
+#include "syswriters/systemfileslock.h"
 #include "syswriters/systemlayout.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,61 @@ QString dunAddress(const QString &dunEntry)
 QString dunChannel(const QString &dunEntry)
 {
     return dunEntry.mid(18);
+}
+
+// conf with the block of device name replaced by block (the first such
+// block; later ones go) or, when it has none, with block appended. Every
+// other byte stays as it was. Blocks are "name { ... }"; "#" starts a comment
+// up to the line's end, double quotes a string. Nothing when conf cannot be
+// split so (a brace or a string left open): guessing could cost another
+// device its binding.
+std::optional<QByteArray> withBlock(const QByteArray &conf, const QByteArray &name,
+                                    const QByteArray &block)
+{
+    QList<std::pair<qsizetype, qsizetype>> spans;   // start, length of each block of name
+    qsizetype wordStart = -1;
+    qsizetype wordEnd = -1;
+    qsizetype blockStart = -1;
+    int depth = 0;
+    for (qsizetype i = 0; i < conf.size(); ++i) {
+        const char c = conf[i];
+        if (c == '#') {
+            while (i + 1 < conf.size() && conf[i + 1] != '\n')
+                ++i;
+        } else if (c == '"') {
+            i = conf.indexOf('"', i + 1);
+            if (i < 0)
+                return std::nullopt;
+        } else if (c == '{') {
+            if (depth++ == 0)
+                blockStart = conf.mid(wordStart, wordEnd - wordStart) == name ? wordStart : -1;
+            wordStart = wordEnd = -1;
+        } else if (c == '}') {
+            if (--depth < 0)
+                return std::nullopt;
+            if (depth == 0 && blockStart >= 0)
+                spans.append({ blockStart, i + 1 - blockStart });
+        } else if (c == ';') {
+            wordStart = wordEnd = -1;
+        } else if (depth == 0 && !QByteArrayView(" \t\r\n").contains(c)) {
+            if (wordEnd != i)
+                wordStart = i;
+            wordEnd = i + 1;
+        }
+    }
+    if (depth != 0)
+        return std::nullopt;
+
+    QByteArray result = conf;
+    if (spans.isEmpty()) {
+        if (!result.isEmpty() && !result.endsWith('\n'))
+            result += '\n';
+        return result + block;
+    }
+    // The block's own line feed is there already after the old block.
+    for (qsizetype k = spans.size() - 1; k >= 0; --k)
+        result.replace(spans[k].first, spans[k].second, k == 0 ? block.chopped(1) : QByteArray());
+    return result;
 }
 
 } // namespace
@@ -64,14 +120,37 @@ QString rfcommConfText(const QString &devicePath, const QString &dunEntry)
         + QStringLiteral("}\n");
 }
 
+std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QString &devicePath,
+                                           const QString &dunEntry)
+{
+    const SystemFilesLock lock(layout);
+    if (lock.failure())
+        return lock.failure();
+    const QString target = fileBehindLinks(layout.rfcommConf);
+    QByteArray conf;
+    std::optional<FileFailure> failure = readFileIfPresent(target, conf);
+    if (!failure) {
+        const std::optional<QByteArray> merged =
+            withBlock(conf, rfcommDeviceName(devicePath).toLatin1(),
+                      rfcommConfText(devicePath, dunEntry).toLatin1());
+        if (merged)
+            failure = replaceFile(target, *merged, 0644);
+        else
+            failure = FileFailure { target, QCoreApplication::translate(
+                                                "PPPConfig", "A brace or a quote in it is left open") };
+    }
+    if (failure)
+        failure->path = layout.rfcommConf;
+    return failure;
+}
+
 FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
                            const QString &devicePath, const QString &dunEntry)
 {
     const QString problem = bindingProblem(devicePath, dunEntry);
     if (!problem.isEmpty())
         return { FileFailure { layout.rfcommConf, problem } };
-    if (std::optional<FileFailure> failure =
-            writeFileInPlace(layout.rfcommConf, rfcommConfText(devicePath, dunEntry).toLatin1()))
+    if (std::optional<FileFailure> failure = writeRfcommConf(layout, devicePath, dunEntry))
         return { *failure };
 
     FileFailures failures;

@@ -18,10 +18,20 @@ QString rfcommDeviceName(const QString &devicePath);
 // a comma and a channel from 1 to 30.
 QString bindingProblem(const QString &devicePath, const QString &dunEntry);
 
-// rfcomm.conf binding the device to the entry's address and channel.
+// The rfcomm.conf block binding the device to the entry's address and
+// channel; by itself, the whole file of a system with no other binding.
 QString rfcommConfText(const QString &devicePath, const QString &dunEntry);
 
-// Binds the Bluetooth serial device to the phone: writes rfcomm.conf, removes
+// Puts the device's block (rfcommConfText) into rfcomm.conf in place of the
+// device's earlier block, or after the others when it has none; every other
+// device's block, comment and blank stays byte for byte. The file is read
+// and replaced under the SystemFilesLock, like the secrets files (links
+// followed, replaceFile), with mode 0644. A file whose blocks cannot be told
+// apart, because a brace or a quote is left open, is left as it was.
+std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QString &devicePath,
+                                           const QString &dunEntry);
+
+// Binds the Bluetooth serial device to the phone: writeRfcommConf, removes
 // the stored PIN and link key, then ejects the PC cards, restarts the
 // Bluetooth service and inserts the cards, each command after the one before
 // has ended. When the device path or DUN entry cannot make a binding, or

@@ -5,22 +5,11 @@
 #include "syswriters/systemlayout.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
 
+#include <cerrno>
 #include <cstring>
-
-namespace {
-
-// A secrets file reached through a symbolic link is updated where it lives,
-// so that the link survives.
-QString fileBehindLinks(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
-    return target.isEmpty() ? path : target;
-}
-
-} // namespace
+#include <sys/stat.h>
 
 QString secretsLinePrefix(const QString &user, const QString &account)
 {
@@ -65,8 +54,12 @@ std::optional<FileFailure> updateSecretsFile(const QString &path, const QString 
         while (end < size && text[end] != '\n' && text[end] != '\r')
             ++end;
         const QByteArrayView line(text + start, end - start);
-        if (line == QByteArrayView(newLine))
+        if (line == QByteArrayView(newLine)) {
+            // Left as it is, but never readable by others.
+            if (::chmod(QFile::encodeName(target).constData(), 0600) != 0)
+                return FileFailure { path, systemErrorText(errno) };
             return std::nullopt;
+        }
         // Where the next line starts, read before a kept line's line feed
         // may cover this line's ending.
         qsizetype next = end + 1;

@@ -18,11 +18,11 @@ QString secretsLine(const QString &user, const QString &account, const QString &
 // Puts the account's line in place of its earlier lines in one secrets file
 // and keeps every other line, in order and byte for byte. With an empty
 // password the account's lines go and none comes. A file that already holds
-// the exact line is left alone. The secrets file holds the secrets of every
-// account, so it is never lost on the way: a file that exists but cannot be
-// read is not rewritten, and the new content reaches it through a temporary
-// file with mode 0600 renamed over it. Gives the failure when the file was
-// not brought up to date.
+// the exact line is left as it is, apart from its mode, which becomes 0600.
+// The secrets file holds the secrets of every account, so it is never lost on
+// the way: a file that exists but cannot be read is not rewritten, and the
+// new content reaches it through a temporary file with mode 0600 renamed over
+// it. Gives the failure when the file was not brought up to date.
 std::optional<FileFailure> updateSecretsFile(const QString &path, const QString &user,
                                              const QString &account, const QString &password);
 

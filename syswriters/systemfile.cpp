@@ -18,6 +18,11 @@ FileFailure failure(const QString &path, int errnum)
     return { path, systemErrorText(errnum) };
 }
 
+FileFailure notRegular(const QString &path)
+{
+    return { path, QCoreApplication::translate("PPPConfig", "Not a regular file") };
+}
+
 // Writes all of content to fd; false with errno set when the system refuses.
 bool writeAll(int fd, const QByteArray &content)
 {
@@ -54,20 +59,21 @@ QString systemErrorText(int errnum)
     return QString::fromLocal8Bit(std::strerror(errnum));
 }
 
-std::optional<FileFailure> writeFileInPlace(const QString &path, const QByteArray &content)
+std::optional<FileFailure> nonRegularFileAt(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return failure(path, errno);
-    if (!writeAll(fd, content)) {
-        const int error = errno;
-        ::close(fd);
-        return failure(path, error);
-    }
-    if (::close(fd) != 0)
-        return failure(path, errno);
-    return std::nullopt;
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? std::nullopt : std::optional(failure(path, errno));
+    if (S_ISREG(status.st_mode))
+        return std::nullopt;
+    return notRegular(path);
+}
+
+QString fileBehindLinks(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return target.isEmpty() ? path : target;
 }
 
 std::optional<FileFailure> replaceFile(const QString &path, const QByteArray &content,
@@ -114,8 +120,7 @@ std::optional<FileFailure> readFileIfPresent(const QString &path, QByteArray &co
     } else if (S_ISDIR(status.st_mode)) {
         result = failure(path, EISDIR);
     } else if (!S_ISREG(status.st_mode)) {
-        result = FileFailure { path, QCoreApplication::translate("PPPConfig",
-                                                                 "Not a regular file") };
+        result = notRegular(path);
     } else {
         // Room for the whole file at once: growing the array a piece at a
         // time copies what was read so far again and again.

@@ -20,14 +20,21 @@ using FileFailures = QList<FileFailure>;
 // The system's text for an errno value, as strerror gives it.
 QString systemErrorText(int errnum);
 
-// Writes content to path in place: created when absent (0666 less the umask),
-// truncated otherwise. Short writes and a failing close count as failures.
-std::optional<FileFailure> writeFileInPlace(const QString &path, const QByteArray &content);
+// The failure for a path that holds something other than a regular file (a
+// symbolic link, a FIFO, a folder, a device), looked at with lstat, so that
+// it is neither followed nor opened. A missing path is no failure.
+std::optional<FileFailure> nonRegularFileAt(const QString &path);
+
+// The file a symbolic link at path leads to, or path itself when it is no
+// link or leads nowhere: a shared system file reached through a link is
+// updated where it lives, so that the link survives.
+QString fileBehindLinks(const QString &path);
 
 // Replaces path with content so that no reader ever sees a half-written file:
 // a temporary file in the same folder, created with mode, written, flushed to
-// disk and renamed over path. On any failure path is left as it was and the
-// temporary file is removed.
+// disk and renamed over path, whose folder is then flushed too. The mode is
+// set explicitly, so the umask plays no part. On any failure path is left as
+// it was and the temporary file is removed.
 std::optional<FileFailure> replaceFile(const QString &path, const QByteArray &content,
                                        mode_t mode);
 

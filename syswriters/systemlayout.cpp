@@ -9,7 +9,8 @@ SystemLayout SystemLayout::rootedAt(const QString &root)
 {
     SystemLayout layout;
     for (QString *path : { &layout.peersDir, &layout.papSecrets, &layout.chapSecrets,
-                           &layout.rfcommConf, &layout.bluetoothPin, &layout.linkKey })
+                           &layout.rfcommConf, &layout.bluetoothPin, &layout.linkKey,
+                           &layout.lockFile })
         *path = root + *path;
     return layout;
 }

@@ -16,6 +16,10 @@ struct SystemLayout
     QString rfcommConf = QStringLiteral("/etc/bluetooth/rfcomm.conf");
     QString bluetoothPin = QStringLiteral("/etc/bluetooth/pin");
     QString linkKey = QStringLiteral("/etc/bluetooth/link_key");
+    // Held while the files above are read and rewritten (SystemFilesLock).
+    QString lockFile = QStringLiteral("/etc/ppp/dialup.lock");
+    // How long a writer waits for another one to finish, in milliseconds.
+    int lockWaitMs = 10000;
 
     // Service discovery tool, run as "<sdptool> browse".
     QString sdptool = QStringLiteral("/usr/bin/sdptool");

@@ -3,8 +3,6 @@
 #   dryrun SCRATCH PPPD PEERFILE  pppd reads PEERFILE and prints the options it
 #                                 took; /etc/ppp is an empty folder and /dev
 #                                 holds only the nodes pppd opens, as /dev/null.
-#   connect PRINTARGS VALUE       runs VALUE as pppd runs a connect script,
-#                                 with PRINTARGS in the place of chat.
 set -e
 case "$1" in
 dryrun)
@@ -20,8 +18,5 @@ dryrun)
     home=$(getent passwd "$(id -u)" | cut -d: -f6)   # pppd also reads ~/.ppprc
     if [ -e "$home/.ppprc" ]; then mount --bind "$2/null" "$home/.ppprc"; fi
     exec "$3" file "$4" dryrun ;;
-connect)
-    mount --bind "$2" /usr/sbin/chat
-    exec /bin/sh -c "$3" ;;
 esac
 exit 2

@@ -1,4 +1,12 @@
+#include "syswriters/dunsearch.h"
 #include "syswriters/dunsearchparser.h"
+
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QProgressDialog>
+#include <QPushButton>
 
 
 #include <QFile>
@@ -73,7 +81,46 @@ private slots:
             QVERIFY(beforeTheEnd.size() >= entries.size() - 1 && entries.mid(0, beforeTheEnd.size()) == beforeTheEnd);
         }
     }
+
+    // The tool runs without a shell behind a busy indicator; nothing found
+    // is said; Cancel stops it and keeps the entries read to their end, or
+    // the list as it was when none was.
+    void search()
+    {
+        const QStringList before = { "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" };
+        const QList<std::tuple<QString, QStringList, QStringList>> rows = {
+            { "several-phones.txt", { "00:1E:3A:4F:21:07,1", "00:1A:75:B2:90:4C,2" }, {} },
+            { "no-dun.txt", {}, { "DUN Search: Can't get DUN info." } },
+            { "cancel slow-phone.txt", { "00:1A:75:B2:90:4C,2" }, {} }, { "cancel no-dun.txt", before, {} } };
+        for (const auto &[output, entries, boxes] : rows) {
+            Scratch scratch;
+            SystemLayout layout = scratch.layout;
+            layout.sdptool = scratch.dir.filePath("sdp tool;exit 1");
+            QVERIFY(QFile::copy(TESTDATA_DIR "/sdptool/fake-sdptool", layout.sdptool));
+            QFile::setPermissions(layout.sdptool, QFile::ReadOwner | QFile::ExeOwner);
+            const QString ready = scratch.dir.filePath("ready");
+            qputenv("FAKE_SDPTOOL_OUTPUT", QFile::encodeName(TESTDATA_DIR "/sdptool/" + output.section(' ', -1)));
+            qputenv("FAKE_SDPTOOL_READY", output.startsWith("cancel") ? QFile::encodeName(ready) : QByteArray());
+            QWidget window;
+            auto *list = new QComboBox(&window);
+            list->addItems(before);
+            QTimer user;
+            connect(&user, &QTimer::timeout, [&] {
+                auto *busy = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+                if (busy && busy->maximum() == 0 && QFile::exists(ready))
+                    busy->findChild<QPushButton *>()->click();
+            });
+            user.start(20);
+            BoxCatcher catcher;
+            DunSearch::fillDunList(list, &window, layout);
+            QStringList items;
+            for (int i = 0; i < list->count(); ++i)
+                items << list->itemText(i);
+            QCOMPARE(items, entries);
+            QCOMPARE(catcher.boxes, boxes);
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TestDunSearch)
+QTEST_MAIN(TestDunSearch)
 #include "tst_dunsearch.moc"

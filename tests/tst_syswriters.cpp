@@ -1,7 +1,9 @@
+#include "syswriters/accountfiles.h"
 #include "syswriters/applyinput.h"
 #include "syswriters/peerfile.h"
 #include "syswriters/rfcommbinding.h"
 #include "syswriters/secretsfile.h"
+#include "syswriters/systemfileslock.h"
 
 #include "support/testsupport.h"
 
@@ -53,7 +55,7 @@ private slots:
         QTest::newRow("manual") << "0 300" << "user \"guest\"\nusepeerdns\nconnect-delay 1000";
         QTest::newRow("none chosen") << "-1 300" << "user \"guest\"\nusepeerdns";
         QTest::newRow("idle without time") << "1 0" << "user \"guest\"\nusepeerdns";
-        QTest::newRow("demand") << "2 600" << "user \"guest\"\ndemand\nidle 600\nusepeerdns";
+        QTest::newRow("demand") << "2 600" << "user \"guest\"\ndemand\nnoipv6\nidle 600\nusepeerdns";
         QTest::newRow("other flags") << "1 300 cdr" << "user \"guest\"\nidle 300\ndefaultroute\nconnect-delay 1000";
     }
     void peerFileLines()
@@ -89,6 +91,77 @@ private slots:
         QVERIFY(QDir(scratch.layout.peersDir).removeRecursively() && putFile(scratch.layout.peersDir, ""));
         const std::optional<FileFailure> failure = writePeerFile(scratch.layout, workedExample());
         QCOMPARE(failure ? failure->path + ": " + failure->reason : QString(), scratch.layout.peerFile("Office") + ": Not a directory");
+        // Something else at the peer path is refused, never followed or opened.
+        const QString peer = scratch.layout.peerFile("Office"), options = scratch.root + "/etc/ppp/options";
+        QVERIFY(QFile::remove(scratch.layout.peersDir) && QDir().mkpath(scratch.layout.peersDir) && putFile(options, "lock\n"));
+        for (const QString &kind : { "link", "fifo", "folder" }) {
+            QVERIFY(kind == "link" ? QFile::link(options, peer)
+                    : kind == "fifo" ? ::mkfifo(QFile::encodeName(peer).constData(), 0600) == 0 : QDir().mkdir(peer));
+            const std::optional<FileFailure> refused = writePeerFile(scratch.layout, workedExample());
+            QVERIFY(refused && refused->reason == "Not a regular file" && fileContent(options) == "lock\n");
+            QCOMPARE(entriesOf(scratch.layout.peersDir), QStringList("Office"));
+            QVERIFY(QDir().rmdir(peer) || QFile::remove(peer));
+        }
+    }
+
+    // Whatever the umask, nobody else may write what pppd runs as root; the
+    // peer file is replaced, not rewritten in place (a second name keeps the old).
+    void peerFileAndBindingReplacedWithFixedModes()
+    {
+        const mode_t umask = ::umask(0);
+        Scratch scratch;
+        const QString peer = scratch.layout.peerFile("Office");
+        QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(peer, "old\n", 0666) && putFile(scratch.layout.rfcommConf, "", 0666));
+        QVERIFY(::link(QFile::encodeName(peer).constData(), QFile::encodeName(peer + "2").constData()) == 0);
+        RecordingRunner runner;
+        const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw")
+            + bindBluetooth(scratch.layout, runner, "/dev/rfcomm0", dunEntry);
+        ::umask(umask);
+        QVERIFY(failures.isEmpty());
+        QCOMPARE(QList<int>({ modeOf(peer), modeOf(scratch.layout.rfcommConf) }), QList<int>({ 0644, 0644 }));
+        QCOMPARE(fileContent(peer + "2"), QByteArray("old\n"));
+    }
+
+    // Only the bound device's block changes ("@": that block without its
+    // final line feed); a file that cannot be split into blocks stays.
+    void rfcommConfKeepsOtherBindings_data()
+    {
+        QTest::addColumn<QByteArray>("before");   // null: no file
+        QTest::addColumn<QByteArray>("after");    // null: refused
+        const QByteArray gps = "# GPS\nrfcomm1 {\n\tbind yes; # \"}\"\n\tcomment \"{rfcomm0}\";\n}\n";
+        QTest::newRow("absent") << QByteArray() << QByteArray("@\n");
+        QTest::newRow("appended after others") << gps + "rfcomm10 {}" << gps + "rfcomm10 {}\n@\n";
+        QTest::newRow("replaced in place") << "# top\nrfcomm0 { old; } # x\n" + gps << "# top\n@ # x\n" + gps;
+        QTest::newRow("later blocks of the device go") << "rfcomm0 {a;}\n" + gps + "rfcomm0 {b;}\n" << "@\n" + gps + "\n";
+        QTest::newRow("commented out") << QByteArray("#rfcomm0 {\n#}\n") << QByteArray("#rfcomm0 {\n#}\n@\n");
+        QTest::newRow("open quote") << QByteArray("rfcomm1 { comment \"}\n") << QByteArray();
+        QTest::newRow("stray brace") << QByteArray("}\nrfcomm0 {}\n") << QByteArray();
+    }
+    void rfcommConfKeepsOtherBindings()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        Scratch scratch;
+        QVERIFY(before.isNull() || putFile(scratch.layout.rfcommConf, before));
+        QCOMPARE(bool(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry)), after.isNull());
+        QCOMPARE(fileContent(scratch.layout.rfcommConf),
+                 after.isNull() ? before : after.replace("@", rfcommConfText("/dev/rfcomm0", dunEntry).toLatin1().chopped(1)));
+    }
+
+    // While another writer holds the lock nothing is written; it is given up
+    // when its holder goes.
+    void writersWaitForEachOther()
+    {
+        Scratch scratch;
+        scratch.layout.lockWaitMs = 100;
+        {
+            const SystemFilesLock other(scratch.layout);
+            const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw");
+            QVERIFY(!other.failure() && failures.size() == 1 && failures.first().reason.contains("Another program"));
+            QVERIFY(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry));
+            QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList("dialup.lock"));
+        }
+        QVERIFY(writeAccountFiles(scratch.layout, workedExample(), "pw").isEmpty());
     }
 
     // Each field that reaches a system file refuses what would break it.
@@ -100,7 +173,9 @@ private slots:
             { "user=guest\nnoauth", "Username holds a control" }, { "password=pw\r", "Password holds a control" },
             { "phone=5\t5", "Phone holds a control" }, { "device=/dev/x\nnoauth", "Device holds a control" },
             { "init=ATZ\n", "Init string holds a control" }, { "speed=1\nx", "Speed holds a control" },
-            { "dun=00:11\n", "BT DUN holds a control" }, { "phone=+49 (30) 555", "" } };
+            { "dun=00:11\n", "BT DUN holds a control" }, { "phone=+49 (30) 555", "" }, { "device=ttyS0", "" },
+            { "device=/dev/ttyS0 record /tmp/x", "Device must be one device path" }, { "device=/dev/\"x#\\y", "Device must be one" },
+            { "speed=115200 init /bin/false", "Speed must be a whole number" }, { "speed=0115200", "Speed must be a whole" } };
         for (const auto &[change, reason] : rows) {
             PeerValues values = workedExample();
             QString password = "secret", dun = dunEntry;
@@ -141,12 +216,13 @@ private slots:
         QCOMPARE(fileContent(path), after);
         QCOMPARE(modeOf(path), 0600);
         QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
-        // Again: a file that holds the line is not even rewritten.
+        // Again: a file that holds the line is not even rewritten, but owner-only.
         struct stat first, second;
         ::stat(QFile::encodeName(path).constData(), &first);
+        ::chmod(QFile::encodeName(path).constData(), 0644);
         QVERIFY(!updateSecretsFile(path, "guest", "Office", password));
         ::stat(QFile::encodeName(path).constData(), &second);
-        QVERIFY(fileContent(path) == after && (password.isEmpty() || first.st_ino == second.st_ino));
+        QVERIFY(fileContent(path) == after && modeOf(path) == 0600 && (password.isEmpty() || first.st_ino == second.st_ino));
     }
 
     // Whatever the file holds, other accounts' lines stay in order and the
@@ -249,7 +325,7 @@ private slots:
         if (reason.isEmpty()) {
             QVERIFY(failures.isEmpty() && !QFile::exists(layout.bluetoothPin) && !QFile::exists(layout.linkKey));
             QCOMPARE(fileContent(layout.rfcommConf),
-                     (device.mid(5) + " {\n    bind yes;\n    device " + entry.left(17) + ";\n    channel " + entry.mid(18)
+                     ("old binding\n" + device.mid(5) + " {\n    bind yes;\n    device " + entry.left(17) + ";\n    channel " + entry.mid(18)
                       + ";\n    comment \"Generated by BT dial-up network applet.\";\n}\n").toUtf8());
             QCOMPARE(runner.commands, QList<QStringList>({ { "pccardctl", "eject" }, { "/etc/rc.d/init.d/bluetooth", "restart" },
                                                            { "pccardctl", "insert" } }));
