@@ -37,8 +37,12 @@ public:
     void storeAccount(Config &store) const;
     // Stores the form into store and, when writeSystemFiles, writes the peer
     // file, the account's secrets lines and, on the Bluetooth path, the
-    // RFCOMM binding. Returns each system file that could not be written.
-    FileFailures saveAccount(Config &store, bool writeSystemFiles);
+    // RFCOMM binding with the Bluetooth service restart, showing meanwhile
+    // that the dialog waits. Returns each system file that could not be
+    // written; commandProblems, when given, receives a line for each restart
+    // command that did not succeed.
+    FileFailures saveAccount(Config &store, bool writeSystemFiles,
+                             QStringList *commandProblems = nullptr);
     // The form's values as the peer file needs them.
     PeerValues peerValues() const;
 
@@ -60,7 +64,17 @@ private:
     void listAccounts();
     void setPathButtons(bool serial, bool irda, bool bluetooth);
     void setBluetoothSearchEnabled(bool enabled);
-    void reportApplyProblems(const QStringList &problems, const FileFailures &failures);
+    // Shows the form as an account without settings would be shown; the
+    // account list stays as it is.
+    void clearAccount();
+    // True when name is an account of this program: it has its own settings
+    // file (being in the list proves nothing, typing a name puts it there).
+    static bool hasSettingsFile(const QString &name);
+    // Whether Apply may replace the peer file of name: yes when there is none
+    // or it is the account's own; otherwise the user is asked.
+    bool mayReplacePeerFile(const QString &name);
+    void reportApplyProblems(const QStringList &problems, const FileFailures &failures,
+                             const QStringList &commandProblems);
 
     Config *loadedAccountStore = nullptr;
     SystemLayout system;
