@@ -244,11 +244,11 @@ void PPPConfig::delete_account()
 
     // The deleted account's values must not stay on show under the name now
     // current, or the next Apply would write them into that account.
+    // Cleared first: loading keeps what an account file leaves out (speed).
+    clearAccount();
     const QString current = acname->currentText();
     if (!current.isEmpty() && hasSettingsFile(current))
         new_account(current);
-    else
-        clearAccount();
 }
 
 bool PPPConfig::hasSettingsFile(const QString &name)
