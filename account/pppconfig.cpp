@@ -1,5 +1,7 @@
 #include "account/pppconfig.h"
 
+#include "account/waitnotice.h"
+
 #include "config/config.h"
 #include "form/radiogroupbox.h"
 #include "syswriters/accountfiles.h"
@@ -14,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,6 +24,7 @@
 #include <QSet>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 
 #include <utility>
 
@@ -233,16 +235,53 @@ void PPPConfig::new_account(const QString &str)
 void PPPConfig::delete_account()
 {
     const QString name = acname->currentText();
-    if (usableAsPath(name)) {
-        const QString settingsFile = accountFilePath(name);
-        if (QFileInfo::exists(settingsFile))
-            QFile::remove(settingsFile);
+    // Only an account with its own settings file owns its peer file: a name
+    // typed into the list may be a hand-written peer such as "provider".
+    if (hasSettingsFile(name)) {
+        QFile::remove(accountFilePath(name));
         // The empty name has no peer file: its path is the peers folder.
         const QString peerFile = system.peerFile(name);
         if (!name.isEmpty() && QFileInfo(peerFile).isFile())
             QFile::remove(peerFile);
     }
     removeAccountName(name);
+
+    // The deleted account's values must not stay on show under the name now
+    // current, or the next Apply would write them into that account.
+    // Cleared first: loading keeps what an account file leaves out (speed).
+    clearAccount();
+    const QString current = acname->currentText();
+    if (!current.isEmpty() && hasSettingsFile(current))
+        new_account(current);
+}
+
+bool PPPConfig::hasSettingsFile(const QString &name)
+{
+    return usableAsPath(name) && QFileInfo::exists(accountFilePath(name));
+}
+
+void PPPConfig::clearAccount()
+{
+    // What loadAccount shows for an account file without entries.
+    username->clear();
+    password->clear();
+    phone->clear();
+    setPathButtons(false, false, false);
+    btdevice->setText(QStringLiteral("/dev/ttyS0"));
+    atdial->setText(QStringLiteral("ATZ"));
+    speed->setCurrentIndex(speed->findText(QStringLiteral("115200")));
+    crtscts->setChecked(false);
+    connectdelay->setValue(0);
+    deviceList->setCurrentIndex(-1);
+    btPin->clear();
+    dial_manual->setChecked(true);
+    idletime->setValue(120);
+    defaultroute->setChecked(false);
+    gateway->clear();
+    usepeerdns->setChecked(false);
+    dns1->clear();
+    dns2->clear();
+    setBluetoothSearchEnabled(false);
 }
 
 void PPPConfig::serial_selected()
@@ -310,7 +349,7 @@ QStringList PPPConfig::settingsInputProblems() const
     return problems;
 }
 
-FileFailures PPPConfig::saveAccount(Config &store)
+FileFailures PPPConfig::saveAccount(Config &store, QStringList *commandProblems)
 {
     storeAccount(store);
     // The account file goes first: when it cannot be saved, the system files
@@ -326,9 +365,11 @@ FileFailures PPPConfig::saveAccount(Config &store)
 
     if (bluetooth_button->isChecked()) {
         // The service restart takes a while; the dialog must not look dead.
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        failures += bindBluetooth(system, *runner, btdevice->text(), deviceList->currentText());
-        QGuiApplication::restoreOverrideCursor();
+        WaitNotice notice(this, TabWidget2, tr("Restarting the Bluetooth service..."));
+        CheckedRunner checked(*runner);
+        failures += bindBluetooth(system, checked, btdevice->text(), deviceList->currentText());
+        if (commandProblems)
+            *commandProblems += checked.problems;
     }
     return failures;
 }
@@ -340,19 +381,45 @@ void PPPConfig::Apply()
         applyInputProblems(peerValues(), password->text(),
                            bluetooth_button->isChecked() ? deviceList->currentText() : QString())
         + settingsInputProblems();
+    if (problems.isEmpty() && !mayReplacePeerFile(name)) {
+        // Saving the settings alone would make the peer file this account's
+        // own, to be replaced by the next Apply and removed by Delete.
+        QMessageBox::warning(this, tr("Apply"),
+                             tr("Nothing was saved: the peer file %1 was kept.\n"
+                                "Choose another account name.")
+                                 .arg(system.peerFile(name)));
+        return;
+    }
     FileFailures failures;
+    QStringList commandProblems;
     // Refused input writes no file at all, the account file included.
     if (problems.isEmpty()) {
         Config store(settingsPrefix + name, UserChoices);
-        failures = saveAccount(store);
+        failures = saveAccount(store, &commandProblems);
     }
     addAccountName(acname->currentText());
-    reportApplyProblems(problems, failures);
+    reportApplyProblems(problems, failures, commandProblems);
 }
 
-void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailures &failures)
+bool PPPConfig::mayReplacePeerFile(const QString &name)
 {
-    if (problems.isEmpty() && failures.isEmpty())
+    const QFileInfo peer(system.peerFile(name));
+    if (!peer.exists() && !peer.isSymLink())
+        return true;
+    if (hasSettingsFile(name))
+        return true;
+    return QMessageBox::question(this, tr("Apply"),
+                                 tr("The peer file %1 belongs to no account of this program.\n"
+                                    "Replace it?")
+                                     .arg(peer.filePath()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailures &failures,
+                                    const QStringList &commandProblems)
+{
+    if (problems.isEmpty() && failures.isEmpty() && commandProblems.isEmpty())
         return;
     QStringList lines;
     if (!problems.isEmpty()) {
@@ -365,6 +432,12 @@ void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailu
         lines << tr("These files could not be written:");
         for (const FileFailure &failure : failures)
             lines << tr("%1: %2").arg(failure.path, failure.reason);
+    }
+    if (!commandProblems.isEmpty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << tr("The Bluetooth service restart did not succeed:");
+        lines += commandProblems;
     }
     QMessageBox::warning(this, tr("Apply"), lines.join(QLatin1Char('\n')));
 }

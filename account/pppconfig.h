@@ -37,8 +37,11 @@ public:
     void storeAccount(Config &store) const;
     // Stores the form into store and saves it; then, unless that failed,
     // writes the peer file, the account's secrets lines and, on the Bluetooth
-    // path, the RFCOMM binding. Returns each file that could not be written.
-    FileFailures saveAccount(Config &store);
+    // path, the RFCOMM binding with the Bluetooth service restart, showing
+    // meanwhile that the dialog waits. Returns each file that could not be
+    // written; commandProblems, when given, receives a line for each restart
+    // command that did not succeed.
+    FileFailures saveAccount(Config &store, QStringList *commandProblems = nullptr);
     // The form's values as the peer file needs them.
     PeerValues peerValues() const;
 
@@ -63,7 +66,17 @@ private:
     // Why the account file could not keep the form's values as they are, for
     // the values no system file checks: one reason per field.
     QStringList settingsInputProblems() const;
-    void reportApplyProblems(const QStringList &problems, const FileFailures &failures);
+    // Shows the form as an account without settings would be shown; the
+    // account list stays as it is.
+    void clearAccount();
+    // True when name is an account of this program: it has its own settings
+    // file (being in the list proves nothing, typing a name puts it there).
+    static bool hasSettingsFile(const QString &name);
+    // Whether Apply may replace the peer file of name: yes when there is none
+    // or it is the account's own; otherwise the user is asked.
+    bool mayReplacePeerFile(const QString &name);
+    void reportApplyProblems(const QStringList &problems, const FileFailures &failures,
+                             const QStringList &commandProblems);
 
     Config *loadedAccountStore = nullptr;
     SystemLayout system;

@@ -1,17 +1,83 @@
 #include "syswriters/commandrunner.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
+
+#include <signal.h>
+#include <unistd.h>
+
+QString commandProblem(const QStringList &commandLine, int status)
+{
+    QString why;
+    switch (status) {
+    case 0:
+        return QString();
+    case CommandRunner::NotStarted:
+        why = QCoreApplication::translate("PPPConfig", "could not be started");
+        break;
+    case CommandRunner::Crashed:
+        why = QCoreApplication::translate("PPPConfig", "crashed");
+        break;
+    case CommandRunner::Stopped:
+        why = QCoreApplication::translate("PPPConfig", "did not finish in time and was stopped");
+        break;
+    default:
+        why = QCoreApplication::translate("PPPConfig", "failed with exit status %1").arg(status);
+    }
+    return QCoreApplication::translate("PPPConfig", "%1: %2")
+        .arg(commandLine.join(QLatin1Char(' ')), why);
+}
+
+int CheckedRunner::run(const QStringList &commandLine)
+{
+    const int status = runner.run(commandLine);
+    const QString problem = commandProblem(commandLine, status);
+    if (!problem.isEmpty())
+        problems.append(problem);
+    return status;
+}
 
 int ProcessRunner::run(const QStringList &commandLine)
 {
     if (commandLine.isEmpty())
-        return -1;
+        return NotStarted;
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    // A group of its own, so that stopping it reaches what it started too.
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+
+    bool stopped = false;
+    const auto stop = [&] {
+        stopped = true;
+        // Never pid 0 here: kill(0) would reach this program's own group.
+        if (const qint64 pid = process.processId(); pid > 0)
+            ::kill(-pid_t(pid), SIGKILL);
+        process.kill();
+    };
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, stop);
+
     process.start(commandLine.first(), commandLine.mid(1));
-    if (!process.waitForStarted(-1) || !process.waitForFinished(-1))
-        return -1;
+    if (!process.waitForStarted(timeLimitMs))
+        return NotStarted;
+    limit.start(timeLimitMs);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec();
+    if (process.state() != QProcess::NotRunning) {
+        // The loop was left early (the program is quitting).
+        stop();
+        process.waitForFinished(-1);
+    }
+
+    if (stopped)
+        return Stopped;
     if (process.exitStatus() != QProcess::NormalExit)
-        return -1;
+        return Crashed;
     return process.exitCode();
 }

@@ -1,6 +1,7 @@
 #ifndef COMMANDRUNNER_H
 #define COMMANDRUNNER_H
 
+#include <QString>
 #include <QStringList>
 
 // Runs an external command to its end. The program uses ProcessRunner; tests
@@ -8,18 +9,53 @@
 class CommandRunner
 {
 public:
+    // What run() answers when there is no exit status of the program's own
+    // (those are 0 to 255).
+    enum NoExitStatus {
+        NotStarted = -1, // missing, not executable, or an empty command line
+        Crashed = -2,    // ended by a signal
+        Stopped = -3,    // did not end in time and was killed
+    };
+
     virtual ~CommandRunner() = default;
 
     // Runs program and arguments (commandLine[0] is the program) without a
-    // shell and waits for it. Returns the exit status, or -1 when the
-    // command could not be started or crashed.
+    // shell and waits for it. Returns the exit status or a NoExitStatus.
     virtual int run(const QStringList &commandLine) = 0;
 };
 
+// Why commandLine did not succeed, given what run() answered for it, naming
+// the command line; empty for exit status 0.
+QString commandProblem(const QStringList &commandLine, int status);
+
+// Runs each command through another runner and keeps commandProblem's text
+// for every one that did not succeed, so that the caller can report them.
+class CheckedRunner : public CommandRunner
+{
+public:
+    explicit CheckedRunner(CommandRunner &runner) : runner(runner) { }
+    int run(const QStringList &commandLine) override;
+
+    QStringList problems;
+
+private:
+    CommandRunner &runner;
+};
+
+// Runs commands as processes. While one runs, the calling thread's events are
+// handled (windows keep painting), so the thread needs a QCoreApplication.
+// A command still running after the time limit is killed together with every
+// process it started in its process group (a hanging init script's helpers).
 class ProcessRunner : public CommandRunner
 {
 public:
+    static constexpr int defaultTimeLimitMs = 30 * 1000;
+
+    explicit ProcessRunner(int timeLimitMs = defaultTimeLimitMs) : timeLimitMs(timeLimitMs) { }
     int run(const QStringList &commandLine) override;
+
+private:
+    int timeLimitMs;
 };
 
 #endif

@@ -36,9 +36,10 @@ std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QSt
 // Bluetooth service and inserts the cards, each command after the one before
 // has ended. When the device path or DUN entry cannot make a binding, or
 // rfcomm.conf cannot be written, nothing else happens: restarting the service
-// then would only bring back the old binding without its pairing. The
-// commands' exit statuses are not failures (a system without PC cards has no
-// pccardctl); a PIN or link key that cannot be removed is.
+// then would only bring back the old binding without its pairing. Each
+// command runs whatever the one before answered; to learn which of them did
+// not succeed, hand in a CheckedRunner. A PIN or link key that cannot be
+// removed is a failure.
 FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
                            const QString &devicePath, const QString &dunEntry);
 

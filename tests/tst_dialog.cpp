@@ -9,7 +9,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -309,6 +311,54 @@ private slots:
                      + QDir(scratch.root + "/etc/ppp").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
+    // A peer file of no account of this program (pon's "provider") is never
+    // deleted, and replaced by Apply only when the user says Yes; No saves
+    // nothing.
+    void peerFileOfNoAccountIsKept()
+    {
+        for (const int answer : { 0, int(QMessageBox::No), int(QMessageBox::Yes) }) {
+            Scratch scratch;
+            QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(scratch.layout.peerFile("provider"), "hand-written\n"));
+            PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+            dialog.addAccountName("provider");
+            BoxCatcher catcher;
+            catcher.answer = answer;
+            (answer ? dialog.apply_button : dialog.del_account_button)->click();
+            const bool replaced = answer == QMessageBox::Yes;
+            QCOMPARE(fileContent(scratch.layout.peerFile("provider")) != "hand-written\n", replaced);
+            QCOMPARE(catcher.boxes.size(), answer ? 1 + !replaced : 0);   // the question, then "kept"
+            QCOMPARE(QFile::exists(scratch.accountFile("provider")), replaced);
+        }
+    }
+
+    // The restart commands run without freezing the window, a busy notice
+    // shown; one that fails, crashes, hangs past the limit or is missing is
+    // reported in the Apply box.
+    void restartCommandsEndAndAreReported()
+    {
+        const QList<QPair<QList<QStringList>, QString>> rows = {
+            { { { "sh", "-c", "exit 3" }, { "sleep", "5" }, { "/nonexistent/pccardctl" } },
+              "sh -c exit 3: failed with exit status 3\nsleep 5: did not finish in time and was stopped\n"
+              "/nonexistent/pccardctl: could not be started" },
+            { { { "sh", "-c", "kill -KILL $$" }, { "sleep", ".2" }, { "true" } }, "sh -c kill -KILL $$: crashed" } };
+        for (const auto &[commands, reported] : rows) {
+            Scratch scratch;
+            scratch.layout.pccardEject = commands[0];
+            scratch.layout.bluetoothRestart = commands[1];
+            scratch.layout.pccardInsert = commands[2];
+            ProcessRunner processes(500);
+            PPPConfig dialog(nullptr, nullptr, scratch.layout, &processes);
+            dialog.addAccountName("Phone");
+            dialog.bluetooth_button->click();
+            dialog.deviceList->addItem("00:11:22:33:44:55,1");
+            BoxCatcher catcher;
+            const QDeadlineTimer deadline(3000);
+            dialog.apply_button->click();
+            QVERIFY(!deadline.hasExpired() && catcher.busySeen);
+            QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].endsWith(reported), qPrintable(catcher.boxes.join('|')));
+        }
+    }
+
     // Return after a typed name adds it and changes nothing else; delete
     // removes the account's two files and its entry; names that are no
     // plain file names never become paths.
@@ -330,11 +380,17 @@ private slots:
         QCOMPARE(formState(dialog), office);
         QVERIFY(!QFile::exists(scratch.accountFile("Off")) && QFile::exists(scratch.layout.peerFile("Office")));
 
+        // Delete shows the account now current, or the defaults when none is left.
+        choose(dialog, "Home");
+        const QString home = formState(dialog);
         choose(dialog, "Office");
         QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
         QVERIFY(!QFile::exists(scratch.accountFile("Office")) && !QFile::exists(scratch.layout.peerFile("Office")));
-        QVERIFY(QFile::exists(scratch.accountFile("Home")));
-        QCOMPARE(accountList(dialog), QStringList({ "Home", "Off" }));
+        QCOMPARE(accountList(dialog), QStringList({ "Off", "Home" }));
+        QCOMPARE(formState(dialog), home);
+        choose(dialog, "Home");
+        QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
+        QCOMPARE(formState(dialog), QString("|||-1|/dev/ttyS0|ATZ|115200|-|1||0|120|-||-|||-"));
 
         dialog.addAccountName("../../passwd");
         QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);

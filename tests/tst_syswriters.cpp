@@ -341,7 +341,7 @@ private slots:
     {
         ProcessRunner real;
         QCOMPARE(QList<int>({ real.run({ "/bin/sh", "-c", "exit 3" }), real.run({ "/bin/sh", "-c", "kill -KILL $$" }),
-                              real.run({ "/nonexistent/program" }), real.run({}) }), QList<int>({ 3, -1, -1, -1 }));
+                              real.run({ "/nonexistent/program" }), real.run({}) }), QList<int>({ 3, CommandRunner::Crashed, CommandRunner::NotStarted, CommandRunner::NotStarted }));
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include <sys/stat.h>
@@ -55,9 +56,11 @@ QString Scratch::accountFile(const QString &name) const
 BoxCatcher::BoxCatcher()
 {
     connect(&timer, &QTimer::timeout, this, [this] {
+        busySeen = busySeen || qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             boxes << box->windowTitle() + ": " + box->text();
-            box->defaultButton() ? box->defaultButton()->click() : box->accept();
+            QAbstractButton *button = box->button(QMessageBox::StandardButton(answer));
+            button ? button->click() : box->defaultButton() ? box->defaultButton()->click() : box->accept();
         }
     });
     timer.start(10);

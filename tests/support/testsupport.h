@@ -35,12 +35,15 @@ struct Scratch
     SystemLayout layout;
 };
 
-// Closes each modal box that comes up while it lives and keeps "title: text".
+// Closes each modal box that comes up while it lives, with answer when it has
+// that button, and keeps "title: text"; notes a busy indicator seen meanwhile.
 class BoxCatcher : public QObject
 {
 public:
     BoxCatcher();
     QStringList boxes;
+    int answer = 0;
+    bool busySeen = false;
 
 private:
     QTimer timer;
