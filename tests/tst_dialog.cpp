@@ -216,7 +216,7 @@ private slots:
         QTest::addColumn<QString>("dun");
         QTest::addColumn<QString>("boxHas");
         const QString dun = "00:11:22:33:44:55,1";
-        QTest::newRow("line feed in the number") << "Office" << "555\nlock" << dun << "No system file was written:\nPhone";
+        QTest::newRow("line feed in the number") << "Office" << "555\nlock" << dun << "No file was written:\nPhone";
         QTest::newRow("name leaves the folder") << "../evil" << "555" << dun << "cannot be used as a file name";
         QTest::newRow("broken DUN entry") << "Office" << "555" << "00:11:22:33:44,1" << "rfcomm.conf: The DUN entry";
         QTest::newRow("peers folder is a file") << "Office" << "555" << "" << "/etc/ppp/peers/Office: Not a directory";
@@ -243,7 +243,7 @@ private slots:
         QVERIFY(runner.commands.isEmpty());
         QCOMPARE(QFile::exists(scratch.layout.papSecrets), boxHas.contains("DUN"));
         QVERIFY(!QFile::exists(scratch.root + "/evil") && !QFile::exists(scratch.home + "/Choices/evil.conf"));
-        QCOMPARE(QFile::exists(scratch.accountFile(account)), !boxHas.startsWith("No system") && account == "Office");
+        QCOMPARE(QFile::exists(scratch.accountFile(account)), !boxHas.startsWith("No file") && account == "Office");
     }
 
     // A file without a speed shows the default rate, not the one shown

@@ -25,10 +25,6 @@ und versuchen Sie es erneut.</translation>
 <context>
     <name>PPPConfig</name>
     <message>
-        <source>No system file was written:</source>
-        <translation>Keine Systemdatei wurde geschrieben:</translation>
-    </message>
-    <message>
         <source>These files could not be written:</source>
         <translation>Diese Dateien konnten nicht geschrieben werden:</translation>
     </message>
@@ -123,6 +119,82 @@ und versuchen Sie es erneut.</translation>
     <message>
         <source>%1 holds a control character, such as a line break.</source>
         <translation>%1 enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>%1 begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>%1 beginnt oder endet mit einem Leerzeichen, das die Kontodatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>First DNS</source>
+        <translation>Erster DNS</translation>
+    </message>
+    <message>
+        <source>Second DNS</source>
+        <translation>Zweiter DNS</translation>
+    </message>
+    <message>
+        <source>Restarting the Bluetooth service...</source>
+        <translation>Bluetooth-Dienst wird neu gestartet...</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the peer file %1 was kept.
+Choose another account name.</source>
+        <translation>Es wurde nichts gespeichert: Die Peer-Datei %1 wurde beibehalten.
+Wählen Sie einen anderen Kontonamen.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.
+Replace it?</source>
+        <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.
+Soll sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>No file was written:</source>
+        <translation>Keine Datei wurde geschrieben:</translation>
+    </message>
+    <message>
+        <source>The Bluetooth service restart did not succeed:</source>
+        <translation>Der Neustart des Bluetooth-Dienstes ist nicht gelungen:</translation>
+    </message>
+    <message>
+        <source>could not be started</source>
+        <translation>konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>crashed</source>
+        <translation>ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>did not finish in time and was stopped</source>
+        <translation>wurde nicht rechtzeitig fertig und wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>failed with exit status %1</source>
+        <translation>schlug mit Exit-Status %1 fehl</translation>
+    </message>
+    <message>
+        <source>Another program is changing the system files</source>
+        <translation>Ein anderes Programm ändert gerade die Systemdateien</translation>
+    </message>
+    <message>
+        <source>A brace or a quote in it is left open</source>
+        <translation>Eine geschweifte Klammer oder ein Anführungszeichen darin ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
+        <translation>Das Gerät muss ein einzelner Gerätepfad oder Gerätename sein, ohne Leerzeichen, Anführungszeichen, „#“ oder Backslashes.</translation>
+    </message>
+    <message>
+        <source>Speed must be a whole number, such as 115200.</source>
+        <translation>Die Geschwindigkeit muss eine ganze Zahl sein, etwa 115200.</translation>
     </message>
 </context>
 <context>

@@ -25,10 +25,6 @@ inténtelo de nuevo.</translation>
 <context>
     <name>PPPConfig</name>
     <message>
-        <source>No system file was written:</source>
-        <translation>No se escribió ningún archivo del sistema:</translation>
-    </message>
-    <message>
         <source>These files could not be written:</source>
         <translation>No se pudieron escribir estos archivos:</translation>
     </message>
@@ -123,6 +119,82 @@ inténtelo de nuevo.</translation>
     <message>
         <source>%1 holds a control character, such as a line break.</source>
         <translation>%1 contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>%1 begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>%1 empieza o termina con un espacio, que el archivo de la cuenta no puede conservar.</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>First DNS</source>
+        <translation>DNS primario</translation>
+    </message>
+    <message>
+        <source>Second DNS</source>
+        <translation>DNS secundario</translation>
+    </message>
+    <message>
+        <source>Restarting the Bluetooth service...</source>
+        <translation>Reiniciando el servicio Bluetooth...</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the peer file %1 was kept.
+Choose another account name.</source>
+        <translation>No se guardó nada: se conservó el archivo de par %1.
+Elija otro nombre de cuenta.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.
+Replace it?</source>
+        <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>No file was written:</source>
+        <translation>No se escribió ningún archivo:</translation>
+    </message>
+    <message>
+        <source>The Bluetooth service restart did not succeed:</source>
+        <translation>No se pudo reiniciar el servicio Bluetooth:</translation>
+    </message>
+    <message>
+        <source>could not be started</source>
+        <translation>no se pudo iniciar</translation>
+    </message>
+    <message>
+        <source>crashed</source>
+        <translation>terminó de forma anómala</translation>
+    </message>
+    <message>
+        <source>did not finish in time and was stopped</source>
+        <translation>no terminó a tiempo y fue detenido</translation>
+    </message>
+    <message>
+        <source>failed with exit status %1</source>
+        <translation>falló con el código de salida %1</translation>
+    </message>
+    <message>
+        <source>Another program is changing the system files</source>
+        <translation>Otro programa está modificando los archivos del sistema</translation>
+    </message>
+    <message>
+        <source>A brace or a quote in it is left open</source>
+        <translation>Contiene una llave o unas comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
+        <translation>El dispositivo debe ser una sola ruta o nombre de dispositivo, sin espacios, comillas, «#» ni barras invertidas.</translation>
+    </message>
+    <message>
+        <source>Speed must be a whole number, such as 115200.</source>
+        <translation>La velocidad debe ser un número entero, como 115200.</translation>
     </message>
 </context>
 <context>

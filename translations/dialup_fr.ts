@@ -25,10 +25,6 @@ et réessayer.</translation>
 <context>
     <name>PPPConfig</name>
     <message>
-        <source>No system file was written:</source>
-        <translation>Aucun fichier système n&apos;a été écrit&#xa0;:</translation>
-    </message>
-    <message>
         <source>These files could not be written:</source>
         <translation>Ces fichiers n&apos;ont pas pu être écrits&#xa0;:</translation>
     </message>
@@ -123,6 +119,82 @@ et réessayer.</translation>
     <message>
         <source>%1 holds a control character, such as a line break.</source>
         <translation>%1 contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>%1 begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>%1 commence ou se termine par un espace, que le fichier du compte ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>First DNS</source>
+        <translation>Premier DNS</translation>
+    </message>
+    <message>
+        <source>Second DNS</source>
+        <translation>Second DNS</translation>
+    </message>
+    <message>
+        <source>Restarting the Bluetooth service...</source>
+        <translation>Redémarrage du service Bluetooth...</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the peer file %1 was kept.
+Choose another account name.</source>
+        <translation>Rien n&apos;a été enregistré&#xa0;: le fichier de pair %1 a été conservé.
+Choisissez un autre nom de compte.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.
+Replace it?</source>
+        <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.
+Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No file was written:</source>
+        <translation>Aucun fichier n&apos;a été écrit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Bluetooth service restart did not succeed:</source>
+        <translation>Le redémarrage du service Bluetooth a échoué&#xa0;:</translation>
+    </message>
+    <message>
+        <source>could not be started</source>
+        <translation>n&apos;a pas pu être lancée</translation>
+    </message>
+    <message>
+        <source>crashed</source>
+        <translation>a planté</translation>
+    </message>
+    <message>
+        <source>did not finish in time and was stopped</source>
+        <translation>ne s&apos;est pas terminée à temps et a été arrêtée</translation>
+    </message>
+    <message>
+        <source>failed with exit status %1</source>
+        <translation>a échoué avec le code de sortie %1</translation>
+    </message>
+    <message>
+        <source>Another program is changing the system files</source>
+        <translation>Un autre programme est en train de modifier les fichiers système</translation>
+    </message>
+    <message>
+        <source>A brace or a quote in it is left open</source>
+        <translation>Une accolade ou un guillemet y est resté ouvert</translation>
+    </message>
+    <message>
+        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
+        <translation>Le périphérique doit être un seul chemin ou nom de périphérique, sans espaces, guillemets, «&#xa0;#&#xa0;» ni barres obliques inverses.</translation>
+    </message>
+    <message>
+        <source>Speed must be a whole number, such as 115200.</source>
+        <translation>La vitesse doit être un nombre entier, comme 115200.</translation>
     </message>
 </context>
 <context>
