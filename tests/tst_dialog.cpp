@@ -271,7 +271,8 @@ private slots:
             Scratch scratch;
             QVERIFY(putFile(scratch.accountFile("Office"), file, 0600));
             PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-            for (const QString &name : accountList(dialog) << "Office")
+            const QStringList walk = accountList(dialog) << "Office";
+            for (const QString &name : walk)
                 choose(dialog, name);
             QCOMPARE(dialog.username->text(), QString(file.startsWith("\xEF") ? "u" : ""));
             QCOMPARE(fileContent(scratch.accountFile("Office")), file);
