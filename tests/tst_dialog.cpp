@@ -206,46 +206,6 @@ private slots:
         QCOMPARE(catcher.boxes, QStringList());
     }
 
-    // Input that would break a file is refused in one box and writes no file
-    // at all; a broken binding replaces nothing; a file that cannot be
-    // written is reported, the others still written.
-    void refusedInput_data()
-    {
-        QTest::addColumn<QString>("account");
-        QTest::addColumn<QString>("phone");
-        QTest::addColumn<QString>("dun");
-        QTest::addColumn<QString>("boxHas");
-        const QString dun = "00:11:22:33:44:55,1";
-        QTest::newRow("line feed in the number") << "Office" << "555\nlock" << dun << "No file was written:\nPhone";
-        QTest::newRow("name leaves the folder") << "../evil" << "555" << dun << "cannot be used as a file name";
-        QTest::newRow("broken DUN entry") << "Office" << "555" << "00:11:22:33:44,1" << "rfcomm.conf: The DUN entry";
-        QTest::newRow("peers folder is a file") << "Office" << "555" << "" << "/etc/ppp/peers/Office: Not a directory";
-    }
-    void refusedInput()
-    {
-        QFETCH(QString, account);
-        QFETCH(QString, phone);
-        QFETCH(QString, dun);
-        QFETCH(QString, boxHas);
-        Scratch scratch;
-        QVERIFY(putFile(scratch.layout.rfcommConf, "old binding\n"));
-        if (dun.isEmpty())
-            QVERIFY(putFile(scratch.layout.peersDir, ""));
-        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-        dialog.bluetooth_button->click();
-        dialog.deviceList->addItem(dun);
-        BoxCatcher catcher;
-        fillOffice(dialog, account, phone);
-        clickApply(dialog);
-        QCOMPARE(catcher.boxes.size(), 1);
-        QVERIFY2(catcher.boxes.first().contains(boxHas), qPrintable(catcher.boxes.first()));
-        QCOMPARE(fileContent(scratch.layout.rfcommConf), QByteArray("old binding\n"));
-        QVERIFY(runner.commands.isEmpty());
-        QCOMPARE(QFile::exists(scratch.layout.papSecrets), boxHas.contains("DUN"));
-        QVERIFY(!QFile::exists(scratch.root + "/evil") && !QFile::exists(scratch.home + "/Choices/evil.conf"));
-        QCOMPARE(QFile::exists(scratch.accountFile(account)), !boxHas.startsWith("No file") && account == "Office");
-    }
-
     // A file without a speed shows the default rate, not the one shown
     // before; with no account loaded the search follows the (absent) path.
     void missingSpeedAndUnsafeLastName()
@@ -279,37 +239,35 @@ private slots:
         }
     }
 
-    // What the account file would not give back as typed, or cannot take at
-    // all, is said in the Apply box, and no file is written.
-    void refusedForTheAccountFile_data()
+    // Input a file could not hold as typed is refused in one box and writes
+    // no file at all; a broken binding replaces nothing; a file that cannot
+    // be written is reported, the others still written.
+    void refusedInput()
     {
-        QTest::addColumn<QString>("field");   // a line edit, or the name box
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("line feed in the gateway") << "gateway" << "10.0.0.1\nx" << "Gateway holds a control";
-        QTest::newRow("blank after the name") << "acname" << "Office " << "Name begins or ends with a blank";
-        QTest::newRow("no-break space before the password") << "password" << QString::fromUtf8("\xC2\xA0pw")
-                                                            << "Password begins or ends with a blank";
-        QTest::newRow("temporary file name too long") << "acname" << QString(236, 'n') << ": File name too long";
-    }
-    void refusedForTheAccountFile()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, value);
-        QFETCH(QString, reason);
-        Scratch scratch;
-        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-        fillOffice(dialog);
-        if (field == "acname")
-            dialog.acname->setEditText(value);
-        else
-            dialog.findChild<QLineEdit *>(field)->setText(value);
-        BoxCatcher catcher;
-        clickApply(dialog);
-        QCOMPARE(catcher.boxes.size(), 1);
-        QVERIFY2(catcher.boxes.first().contains(reason), qPrintable(catcher.boxes.first()));
-        QCOMPARE(QDir(scratch.home + "/Choices/common").entryList(QDir::Files | QDir::Hidden)
-                     + QDir(scratch.root + "/etc/ppp").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        const QList<std::tuple<QString, QString, QString>> rows = {   // field, value, what the box says
+            { "phone", "555\nlock", "No file was written:\nPhone holds a control" }, { "acname", "../evil", "cannot be used as a file name" },
+            { "gateway", "10.0.0.1\nx", "Gateway holds a control" }, { "acname", "Office ", "Name begins or ends with a blank" },
+            { "password", "\u00A0pw", "Password begins or ends with a blank" }, { "acname", QString(236, 'n'), ": File name too long" },
+            { "dun", "00:11:22:33:44,1", "rfcomm.conf: The DUN entry" }, { "peers", "", "/etc/ppp/peers/Office: Not a directory" } };
+        for (const auto &[field, value, box] : rows) {
+            Scratch scratch;
+            QVERIFY(putFile(scratch.layout.rfcommConf, "old binding\n") && (field != "peers" || putFile(scratch.layout.peersDir, "")));
+            PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+            dialog.bluetooth_button->click();
+            dialog.deviceList->addItem(field == "dun" ? value : field == "peers" ? "" : "00:11:22:33:44:55,1");
+            fillOffice(dialog, field == "acname" ? value : "Office", field == "phone" ? value : "555");
+            if (auto *edit = dialog.findChild<QLineEdit *>(field))
+                edit->setText(value);
+            BoxCatcher catcher;
+            clickApply(dialog);
+            QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes.first().contains(box), qPrintable(catcher.boxes.join('|')));
+            QCOMPARE(fileContent(scratch.layout.rfcommConf), QByteArray("old binding\n"));
+            QVERIFY(runner.commands.isEmpty() && !QFile::exists(scratch.root + "/evil"));
+            const QStringList written = QDir(scratch.home + "/Choices/common").entryList(QDir::Files | QDir::Hidden)
+                + QDir(scratch.root + "/etc/ppp").entryList(QDir::Files);
+            QCOMPARE(written, field == "dun" ? QStringList({ "Network-PPP-Office.conf", "chap-secrets", "dialup.lock", "pap-secrets" })
+                              : field == "peers" ? QStringList({ "Network-PPP-Office.conf", "dialup.lock", "peers" }) : QStringList());
+        }
     }
 
     // A peer file of no account of this program (pon's "provider") is never
@@ -402,22 +360,14 @@ private slots:
         QVERIFY(dialog.username->text() != "evil");
     }
 
-    void accessibilityWalk_data()
-    {
-        QTest::addColumn<QByteArray>("lang");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("en") << QByteArray("C") << "Dial-up";
-        QTest::newRow("de") << QByteArray("de_DE.UTF-8") << "Einwahl";
-        QTest::newRow("fr") << QByteArray("fr_FR.UTF-8") << "Accès commuté";
-        QTest::newRow("es") << QByteArray("es_ES.UTF-8") << "Acceso telefónico";
-    }
     // A name for every field; mnemonics and clicks reach fields; unique per page.
     void accessibilityWalk()
     {
-        QFETCH(QByteArray, lang);
+        for (const auto &[lang, title] : QList<QPair<const char *, QString>>{
+                 { "C", "Dial-up" }, { "de_DE.UTF-8", "Einwahl" }, { "fr_FR.UTF-8", "Accès commuté" }, { "es_ES.UTF-8", "Acceso telefónico" } }) {
         startIn(lang);
         PPPConfigBase form;
-        QTEST(form.windowTitle(), "title");
+        QCOMPARE(form.windowTitle(), title);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         for (int page = 0; page < form.TabWidget2->count(); ++page) {
@@ -436,6 +386,7 @@ private slots:
                     QCOMPARE(QApplication::focusWidget(), label->buddy());
                 }
             }
+        }
         }
     }
 
