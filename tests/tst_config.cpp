@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include <climits>
-#include <functional>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -121,27 +120,6 @@ private slots:
         }
         config.putScrambled("pw", "");
         QVERIFY(config.rawValue("pw").isNull());
-    }
-
-    // Reading, and writing what is already there, leave the file alone.
-    void modifiedRules()
-    {
-        const QByteArray original("[B]\nz = 1\nn =\n[A]\n"), sorted("[A]\n[B]\nn = \nz = 1\n");
-        const QList<std::function<void(Config &)>> changes = {
-            [](Config &c) { c.textValue("z"); c.putText("z", "1"); c.putNumber("z", 1); c.putText("n", QString()); },
-            [](Config &c) { c.selectGroup("A"); c.emptyCurrentGroup(); },
-            [](Config &c) { c.putText("n", ""); }, [](Config &c) { c.removeKey("absent"); },
-            [](Config &c) { c.emptyCurrentGroup(); }, [](Config &c) { c.selectGroup("C"); } };
-        const QByteArrayList results = { original, original, sorted, sorted, "[A]\n[B]\n", sorted + "[C]\n" };
-        for (int i = 0; i < changes.size(); ++i) {
-            const QString path = fileWith(original);
-            {
-                Config config(path, ExactPath);
-                config.selectGroup("B");
-                changes[i](config);
-            }
-            QCOMPARE(fileContent(path), results[i]);
-        }
     }
 
     // The account folder and files are owner-only (they hold passwords), a

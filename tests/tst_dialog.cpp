@@ -135,6 +135,7 @@ private slots:
         PPPConfig unsafe(nullptr, nullptr, scratch.layout, &runner);
         QCOMPARE(accountList(unsafe).last(), QString("x/../../z"));
         QVERIFY(unsafe.username->text().isEmpty() && !QFileInfo::exists(scratch.home + "/Choices/z.conf"));
+        QVERIFY(!unsafe.searchDevice->isEnabled());
     }
 
     // Each account shows its own values and nothing of the one before; the
@@ -146,17 +147,20 @@ private slots:
                      "defaultroute = 1\ngateway = 10.0.0.1\nusepeerdns = 1\ndns1 = 10.0.0.2\ndialmode = 1\n"
                      "device = /dev/rfcomm0\nusername = blue\nconnectdelay = 2999\n");
         writeAccount(scratch, "Plain", "Plain", "speed = 921600\ndialmode = 7\ncrtscts = 1\nconnectdelay = 999999\n");
+        writeAccount(scratch, "Bare", "Bare");
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
         const QString plain = "|||-1|/dev/ttyS0|ATZ|921600|crtscts|180||%1|120|-||-|||-";
         QCOMPARE(formState(dialog), plain.arg(-1));
         for (int round = 0; round < 2; ++round) {
             choose(dialog, "Blue");
-            QCOMPARE(accountList(dialog), QStringList({ "Plain", "Blue" }));
+            QCOMPARE(accountList(dialog), QStringList({ "Bare", "Plain", "Blue" }));
             QCOMPARE(formState(dialog), QString("blue|||1|/dev/rfcomm0|ATZ|57600|-|2|00:11:22:33:44:55,1|1|120|route|"
                                                 "10.0.0.1|dns|10.0.0.2||search"));
             QVERIFY(!dialog.gatewaybox->isEnabled());
+            choose(dialog, "Bare");   // no speed stored: the default, not the one before
+            QCOMPARE(dialog.speed->currentText(), QString("115200"));
             choose(dialog, "Plain");
-            QCOMPARE(formState(dialog), plain.arg(1));
+            QCOMPARE(formState(dialog), plain.arg(0));   // dial mode 7: the buttons as they were
         }
         QCOMPARE(dialog.deviceList->count() + dialog.speed->count(), 1 + 9);
         for (QRadioButton *path : { dialog.bluetooth_button, dialog.irda_button, dialog.serial_button }) {
@@ -197,21 +201,6 @@ private slots:
         QVERIFY(settings.contains("\nBTDUN = 00:11:22:33:44:55,12\n") && settings.contains("\ndefaultroute = 1\n"));
         QVERIFY(fileContent(scratch.layout.peerFile("Office")).startsWith("/dev/rfcomm0\n"));
         QCOMPARE(catcher.boxes, QStringList());
-    }
-
-    // A file without a speed shows the default rate, not the one shown
-    // before; with no account loaded the search follows the (absent) path.
-    void missingSpeedAndUnsafeLastName()
-    {
-        Scratch scratch;
-        writeAccount(scratch, "Fast", "Fast", "speed = 57600\n");
-        writeAccount(scratch, "Bare", "Bare");
-        writeAccount(scratch, "z", "x/y");
-        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-        QVERIFY(!dialog.searchDevice->isEnabled());
-        choose(dialog, "Fast");
-        choose(dialog, "Bare");
-        QCOMPARE(dialog.speed->currentText(), QString("115200"));
     }
 
     // A file not read whole stays byte for byte as it was through start-up
