@@ -5,9 +5,7 @@
 
 #include "support/testsupport.h"
 
-#include <QDeadlineTimer>
-#include <QProcess>
-#include <QTest>
+#include <QtTest>
 
 #include <fcntl.h>
 #include <poll.h>

@@ -2,7 +2,7 @@
 
 #include "support/testsupport.h"
 
-#include <QTest>
+#include <QtTest>
 
 #include <climits>
 #include <csignal>

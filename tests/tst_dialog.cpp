@@ -4,20 +4,8 @@
 
 #include "support/testsupport.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QComboBox>
-#include <QDeadlineTimer>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QTest>
-#include <QTranslator>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

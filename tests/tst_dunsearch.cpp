@@ -3,12 +3,8 @@
 
 #include "support/testsupport.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QProgressDialog>
-#include <QFile>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "support/testsupport.h"
 
-#include <QTest>
+#include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -45,45 +45,13 @@ class TestSysWriters : public QObject
 {
     Q_OBJECT
 private slots:
-    // The lines after "modem" for some values ("!": a line that must not
-    // be there). How the words are quoted is the pppd test's concern.
-    void peerFileLines_data()
-    {
-        QTest::addColumn<QString>("values");   // dial mode, idle time, flags (c: crtscts off, d: usepeerdns off, r: defaultroute)
-        QTest::addColumn<QString>("lines");
-        QTest::newRow("manual") << "0 300" << "user \"guest\"\nusepeerdns\nconnect-delay 1000";
-        QTest::newRow("none chosen") << "-1 300" << "user \"guest\"\nusepeerdns";
-        QTest::newRow("idle without time") << "1 0" << "user \"guest\"\nusepeerdns";
-        QTest::newRow("demand") << "2 600" << "user \"guest\"\ndemand\nnoipv6\nidle 600\nusepeerdns";
-        QTest::newRow("other flags") << "1 300 cdr" << "user \"guest\"\nidle 300\ndefaultroute\nconnect-delay 1000";
-    }
-    void peerFileLines()
-    {
-        QFETCH(QString, values);
-        QFETCH(QString, lines);
-        PeerValues peer = workedExample();
-        peer.dialMode = values.section(' ', 0, 0).toInt();
-        peer.idleTime = values.section(' ', 1, 1).toInt();
-        const QString flags = values.section(' ', 2);
-        peer.crtscts = !flags.contains('c');
-        peer.usePeerDns = !flags.contains('d');
-        peer.defaultRoute = flags.contains('r');
-        const QString text = peerFileText(peer);
-        QVERIFY2(text.contains(QString(flags.isEmpty() ? "\ncrtscts\n" : "\nnocrtscts\n") + "noipdefault\nmodem\n" + lines + "\n"),
-                 qPrintable(text));
-        QCOMPARE(dialWord("*99***1#,W0P+1-2!3@AbCd9"), QString("ATDT*99***1#,W0P+1-2!3@AbCd9"));
-    }
-
-    // The peers folder is made owner-only, an old longer file is replaced
-    // whole, an unsafe name writes nothing, a failure has the system's reason.
+    // The peers folder is made owner-only, an unsafe name writes nothing, a
+    // failure has the system's reason.
     void writingThePeerFile()
     {
         Scratch scratch;
         QVERIFY(!writePeerFile(scratch.layout, workedExample()));
         QCOMPARE(modeOf(scratch.layout.peersDir), 0700);
-        QVERIFY(putFile(scratch.layout.peerFile("Office"), QByteArray(4000, 'x')));
-        QVERIFY(!writePeerFile(scratch.layout, workedExample()));
-        QCOMPARE(fileContent(scratch.layout.peerFile("Office")), peerFileText(workedExample()).toUtf8());
         PeerValues unsafe = workedExample();
         unsafe.accountName = "../options";
         QVERIFY(writePeerFile(scratch.layout, unsafe) && !QFile::exists(scratch.root + "/etc/ppp/options"));
@@ -121,30 +89,20 @@ private slots:
         QCOMPARE(fileContent(peer + "2"), QByteArray("old\n"));
     }
 
-    // Only the bound device's block changes ("@": that block without its
-    // final line feed); a file that cannot be split into blocks stays.
-    void rfcommConfKeepsOtherBindings_data()
-    {
-        QTest::addColumn<QByteArray>("before");   // null: no file
-        QTest::addColumn<QByteArray>("after");    // null: refused
-        const QByteArray gps = "# GPS\nrfcomm1 {\n\tbind yes; # \"}\"\n\tcomment \"{rfcomm0}\";\n}\n";
-        QTest::newRow("absent") << QByteArray() << QByteArray("@\n");
-        QTest::newRow("appended after others") << gps + "rfcomm10 {}" << gps + "rfcomm10 {}\n@\n";
-        QTest::newRow("replaced in place") << "# top\nrfcomm0 { old; } # x\n" + gps << "# top\n@ # x\n" + gps;
-        QTest::newRow("later blocks of the device go") << "rfcomm0 {a;}\n" + gps + "rfcomm0 {b;}\n" << "@\n" + gps + "\n";
-        QTest::newRow("commented out") << QByteArray("#rfcomm0 {\n#}\n") << QByteArray("#rfcomm0 {\n#}\n@\n");
-        QTest::newRow("open quote") << QByteArray("rfcomm1 { comment \"}\n") << QByteArray();
-        QTest::newRow("stray brace") << QByteArray("}\nrfcomm0 {}\n") << QByteArray();
-    }
+    // Only the bound device's block changes (tests/data/rfcomm: "@" stands
+    // for that block without its final line feed; no ".after": refused, and
+    // the file stays); no ".before": no file.
     void rfcommConfKeepsOtherBindings()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
-        Scratch scratch;
-        QVERIFY(before.isNull() || putFile(scratch.layout.rfcommConf, before));
-        QCOMPARE(bool(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry)), after.isNull());
-        QCOMPARE(fileContent(scratch.layout.rfcommConf),
-                 after.isNull() ? before : after.replace("@", rfcommConfText("/dev/rfcomm0", dunEntry).toLatin1().chopped(1)));
+        const QString block = rfcommConfText("/dev/rfcomm0", dunEntry).chopped(1);
+        for (const char *name : { "absent", "appended", "replaced", "later-blocks-go", "commented-out", "open-quote", "stray-brace" }) {
+            const QString data = TESTDATA_DIR "/rfcomm/" + QString(name);
+            Scratch scratch;
+            QFile::copy(data + ".before", scratch.layout.rfcommConf);
+            const bool refused = !QFile::exists(data + ".after");
+            QVERIFY2(bool(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry)) == refused, name);
+            QCOMPARE(fileContent(scratch.layout.rfcommConf), fileContent(data + (refused ? ".before" : ".after")).replace("@", block.toLatin1()));
+        }
     }
 
     // While another writer holds the lock nothing is written; it is given up
@@ -187,132 +145,86 @@ private slots:
         }
     }
 
-    void secretsUpdate_data()
-    {
-        QTest::addColumn<QByteArray>("before");   // null: no file
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("absent") << QByteArray() << "pw" << QByteArray("guest Office \"pw\"\n");
-        QTest::newRow("old lines go, others keep order, other spacing is another account")
-            << QByteArray("guest Office \"old\"\n# c\n\nguest\tOffice \"y\"\nguest Office2 \"x\"\n") << "p\"w\\"
-            << QByteArray("# c\n\nguest\tOffice \"y\"\nguest Office2 \"x\"\nguest Office \"p\\\"w\\\\\"\n");
-        QTest::newRow("no password removes the account's lines")
-            << QByteArray("guest Office \"old\"\nbob Home \"b\"\n") << "" << QByteArray("bob Home \"b\"\n");
-        QTest::newRow("mixed endings, no final ending, other encodings")
-            << QByteArray("guest Office \"old\"\r\nbob Home \"\xe9\"\r\n\rann Work \"a\"\nend") << "pw"
-            << QByteArray("bob Home \"\xe9\"\n\nann Work \"a\"\nend\nguest Office \"pw\"\n");
-    }
+    // tests/data/secrets: the file before (none when absent), the password
+    // and the file after; a file that holds the line is not even rewritten
+    // the second time, but made owner-only.
     void secretsUpdate()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, password);
-        QFETCH(QByteArray, after);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("pap-secrets");
-        if (!before.isNull())
-            QVERIFY(putFile(path, before, 0644));
-        QVERIFY(!updateSecretsFile(path, "guest", "Office", password));
-        QCOMPARE(fileContent(path), after);
-        QCOMPARE(modeOf(path), 0600);
-        QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
-        // Again: a file that holds the line is not even rewritten, but owner-only.
-        struct stat first, second;
-        ::stat(QFile::encodeName(path).constData(), &first);
-        ::chmod(QFile::encodeName(path).constData(), 0644);
-        QVERIFY(!updateSecretsFile(path, "guest", "Office", password));
-        ::stat(QFile::encodeName(path).constData(), &second);
-        QVERIFY(fileContent(path) == after && modeOf(path) == 0600 && (password.isEmpty() || first.st_ino == second.st_ino));
+        for (const char *name : { "absent", "others-kept", "no-password", "mixed-endings" }) {
+            const QString data = TESTDATA_DIR "/secrets/" + QString(name), password = fileContent(data + ".password");
+            QTemporaryDir dir;
+            const QString path = dir.filePath("pap-secrets");
+            QFile::copy(data + ".before", path);
+            for (int round = 0; round < 2; ++round) {
+                struct stat before, after;
+                ::chmod(QFile::encodeName(path).constData(), 0644);
+                ::stat(QFile::encodeName(path).constData(), &before);
+                QVERIFY(!updateSecretsFile(path, "guest", "Office", password));
+                ::stat(QFile::encodeName(path).constData(), &after);
+                QVERIFY2(fileContent(path) == fileContent(data + ".after") && modeOf(path) == 0600, name);
+                QVERIFY(round == 0 || password.isEmpty() || before.st_ino == after.st_ino);
+                QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
+            }
+        }
     }
 
     // Another account's secrets are never lost: a file that cannot be read
     // or written whole stays as it was, and nothing is left beside it.
-    void secretsFailures_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("folder in its place") << "folder" << "Is a directory";
-        QTest::newRow("FIFO in its place") << "fifo" << "Not a regular file";
-        QTest::newRow("disk full") << "full" << "File too large";
-        QTest::newRow("line feed in the user") << "user" << "control character";
-    }
     void secretsFailures()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("pap-secrets");
-        const QByteArray old = "bob Home \"b\"\nguest Office \"old\"\n";
-        if (kind == "folder")   // the rename over it fails too
-            QVERIFY(QDir().mkdir(path) && replaceFile(path, "x", 0600)->reason == "Is a directory");
-        else if (kind == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else
-            QVERIFY(putFile(path, old, 0600));
-        const auto attempt = [&] {
+        for (const auto &[kind, reason] : QList<QPair<QString, QString>>{ { "folder", "Is a directory" },
+                 { "fifo", "Not a regular file" }, { "disk full", "File too large" }, { "line feed in the user", "control character" } }) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("pap-secrets");
+            const QByteArray old = "bob Home \"b\"\nguest Office \"old\"\n";
+            QVERIFY(kind == "folder" ? QDir().mkdir(path) && replaceFile(path, "x", 0600)->reason == "Is a directory"   // the rename fails too
+                    : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
             rlimit saved, small;
             ::getrlimit(RLIMIT_FSIZE, &saved);
             small = saved;
-            small.rlim_cur = kind == "full" ? 16 : saved.rlim_cur;
+            small.rlim_cur = kind == "disk full" ? 16 : saved.rlim_cur;   // a write that stops short, as on a full disk
             const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
             ::setrlimit(RLIMIT_FSIZE, &small);
-            const auto failure = updateSecretsFile(path, kind == "user" ? "a\nb" : "guest", "Office", QString(200, 'p'));
+            const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
             ::setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
-            return failure && failure->path == path && failure->reason.contains(reason);
-        };
-        QVERIFY(attempt());
-        QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
-        QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
+            QVERIFY2(failure && failure->path == path && failure->reason.contains(reason), qPrintable(kind));
+            QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
+            QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
+        }
     }
 
-    // Empty reason: bound, the PIN and link key gone, the service restarted
-    // (commands that fail, as on a system without PC cards, are no failure).
-    // Otherwise nothing changes.
-    void bluetoothBinding_data()
-    {
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("channel 1") << "/dev/rfcomm0" << dunEntry << QString();
-        QTest::newRow("channel 30, lower-case hex") << "/dev/rfcomm1" << "0a:1b:2c:3d:4e:5f,30" << QString();
-        QTest::newRow("no entry") << "/dev/rfcomm0" << "" << "No DUN entry is chosen";
-        QTest::newRow("bad entry") << "/dev/rfcomm0" << "0:11:22:33:44:5G,31 x" << "is not an address XX:XX:XX:XX:XX:XX";
-        QTest::newRow("outside /dev/") << "/tmp/rfcomm0" << dunEntry << "not a device in /dev/";
-        QTest::newRow("sub-folder") << "/dev/bt/rfcomm0" << dunEntry << "not a plain device name";
-        QTest::newRow("rfcomm.conf unwritable") << "/dev/rfcomm0" << dunEntry << "Is a directory";
-    }
+    // No reason: bound, the PIN and link key gone, the service restarted
+    // (commands that fail, as without PC cards, are no failure). Otherwise
+    // nothing changes.
     void bluetoothBinding()
     {
-        QFETCH(QString, device);
-        QFETCH(QString, entry);
-        QFETCH(QString, reason);
-        Scratch scratch;
-        const SystemLayout &layout = scratch.layout;
-        QVERIFY(putFile(layout.bluetoothPin, "1234\n") && putFile(layout.linkKey, "key\n"));
-        QVERIFY(reason == "Is a directory" ? QDir().mkdir(layout.rfcommConf) : putFile(layout.rfcommConf, "old binding\n"));
-        RecordingRunner runner;
-        runner.exitStatus = 127;
-        const FileFailures failures = bindBluetooth(layout, runner, device, entry);
-        if (reason.isEmpty()) {
-            QVERIFY(failures.isEmpty() && !QFile::exists(layout.bluetoothPin) && !QFile::exists(layout.linkKey));
-            QCOMPARE(fileContent(layout.rfcommConf),
-                     ("old binding\n" + device.mid(5) + " {\n    bind yes;\n    device " + entry.left(17) + ";\n    channel " + entry.mid(18)
-                      + ";\n    comment \"Generated by BT dial-up network applet.\";\n}\n").toUtf8());
-            QCOMPARE(runner.commands, QList<QStringList>({ { "pccardctl", "eject" }, { "/etc/rc.d/init.d/bluetooth", "restart" },
-                                                           { "pccardctl", "insert" } }));
-            return;
+        const QList<std::tuple<QString, QString, QString>> rows = { { "/dev/rfcomm0", dunEntry, "" },
+            { "/dev/rfcomm1", "0a:1b:2c:3d:4e:5f,30", "" }, { "/dev/rfcomm0", "", "No DUN entry is chosen" },
+            { "/dev/rfcomm0", "0:11:22:33:44:5G,31 x", "is not an address XX:XX:XX:XX:XX:XX" },
+            { "/tmp/rfcomm0", dunEntry, "not a device in /dev/" }, { "/dev/bt/rfcomm0", dunEntry, "not a plain device name" },
+            { "/dev/rfcomm0", dunEntry, "Is a directory" } };
+        for (const auto &[device, entry, reason] : rows) {
+            Scratch scratch;
+            const SystemLayout &layout = scratch.layout;
+            QVERIFY(putFile(layout.bluetoothPin, "1234\n") && putFile(layout.linkKey, "key\n"));
+            QVERIFY(reason == "Is a directory" ? QDir().mkdir(layout.rfcommConf) : putFile(layout.rfcommConf, "old\n"));
+            RecordingRunner runner;
+            runner.exitStatus = 127;
+            const FileFailures failures = bindBluetooth(layout, runner, device, entry);
+            const QString bound = "old\n" + device.mid(5) + " {\n    bind yes;\n    device " + entry.left(17) + ";\n    channel "
+                + entry.mid(18) + ";\n    comment \"Generated by BT dial-up network applet.\";\n}\n";
+            QCOMPARE(fileContent(layout.rfcommConf), reason.isEmpty() ? bound.toUtf8() : QByteArray(QFileInfo(layout.rfcommConf).isDir() ? "<unreadable>" : "old\n"));
+            QCOMPARE(QFile::exists(layout.bluetoothPin) || QFile::exists(layout.linkKey), !reason.isEmpty());
+            QCOMPARE(runner.commands, reason.isEmpty() ? QList<QStringList>({ { "pccardctl", "eject" },
+                     { "/etc/rc.d/init.d/bluetooth", "restart" }, { "pccardctl", "insert" } }) : QList<QStringList>());
+            QVERIFY2(reason.isEmpty() ? failures.isEmpty() : failures.size() == 1 && failures.first().path == layout.rfcommConf
+                     && failures.first().reason.contains(reason), qPrintable(reason));
         }
-        QVERIFY(failures.size() == 1 && failures.first().path == layout.rfcommConf);
-        QVERIFY2(failures.first().reason.contains(reason), qPrintable(failures.first().reason));
-        QVERIFY(QFile::exists(layout.bluetoothPin) && QFile::exists(layout.linkKey) && runner.commands.isEmpty());
-        QVERIFY(QFileInfo(layout.rfcommConf).isDir() || fileContent(layout.rfcommConf) == "old binding\n");
-    }
-
-    void processRunnerReportsExitStatus()
-    {
         ProcessRunner real;
         QCOMPARE(QList<int>({ real.run({ "/bin/sh", "-c", "exit 3" }), real.run({ "/bin/sh", "-c", "kill -KILL $$" }),
-                              real.run({ "/nonexistent/program" }), real.run({}) }), QList<int>({ 3, CommandRunner::Crashed, CommandRunner::NotStarted, CommandRunner::NotStarted }));
+                              real.run({ "/nonexistent/program" }), real.run({}) }),
+                 QList<int>({ 3, CommandRunner::Crashed, CommandRunner::NotStarted, CommandRunner::NotStarted }));
     }
 };
 
