@@ -36,12 +36,10 @@ QString printedOption(const QByteArray &output, const QByteArray &name)
         const QByteArray value = line.mid(name.size() + 1, line.indexOf("\t\t# ") - name.size() - 1);
         QByteArray plain;
         for (qsizetype i = 0; i < value.size(); ++i) {
-            if (value[i] == '\\' && value.mid(i + 1, 1) == "x") {
-                plain += char(value.mid(i + 2, 2).toInt(nullptr, 16));
-                i += 3;
-            } else {
+            if (value.mid(i, 2) == "\\x")   // a byte as two hex digits
+                plain += char(value.mid(i + 2, 2).toInt(nullptr, 16)), i += 3;
+            else
                 plain += value[i] == '\\' ? value[++i] : value[i];
-            }
         }
         return QString::fromUtf8(plain);
     }
@@ -106,48 +104,34 @@ private slots:
         QVERIFY2(QFile::exists(PPPD_PROGRAM), "scripts/install-deps test installs the ppp package");
     }
 
-    void pppdAndChatGetWhatWasTyped_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("ordinary") << "" << "";
-        QTest::newRow("init with every quote") << "init" << "A\"B\\C$D`E'F$(id)";
-        QTest::newRow("init with backslash escapes") << "init" << "AT\\N3\\\\";
-        QTest::newRow("init with chat's own escapes") << "init" << "AT^SYSCFG=2,2,3FFFFFFF,1,2;\\Q3";
-        QTest::newRow("init naming a file") << "init" << "@/dev/null";
-        QTest::newRow("init that is a chat word") << "init" << "EOT";
-        QTest::newRow("empty init") << "init" << "";
-        QTest::newRow("number with blanks and brackets") << "phone" << "+49 (30) 555 1234";
-        QTest::newRow("number with shell and chat characters") << "phone" << "5;$(id)'\"\\`|&>x^M\\T";
-        QTest::newRow("account with quotes and hash") << "account" << "it's #1 \"x\"\\ Сеть";
-        QTest::newRow("user with blanks and quotes") << "user" << "J \"Doe\" \\ o'n #1";
-        QTest::newRow("no user") << "user" << "";
-        QTest::newRow("demand dialling") << "demand" << "";
-    }
     void pppdAndChatGetWhatWasTyped()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        PeerValues values;
-        values.device = "/dev/ttyS0";
-        values.initString = field == "init" ? typed : "ATZ";
-        values.phone = field == "phone" ? typed : "555";
-        values.userName = field == "user" ? typed : "guest";
-        values.accountName = field == "account" ? typed : "Office";
-        values.dialMode = field == "demand" ? 2 : 1;
-        const QString peer = scratch.filePath("peer");
-        QVERIFY(putFile(peer, peerFileText(values).toUtf8()));
+        const QList<QPair<QString, QString>> rows = { { "", "" }, { "init", "A\"B\\C$D`E'F$(id)" }, { "init", "AT\\N3\\\\" },
+            { "init", "AT^SYSCFG=2,2,3FFFFFFF,1,2;\\Q3" }, { "init", "@/dev/null" }, { "init", "EOT" }, { "init", "" },
+            { "phone", "+49 (30) 555 1234" }, { "phone", "5;$(id)'\"\\`|&>x^M\\T" }, { "account", "it's #1 \"x\"\\ Сеть" },
+            { "user", "J \"Doe\" \\ o'n #1" }, { "user", "" }, { "demand", "" } };   // chat's own escapes, a file, a chat word
+        for (const auto &[field, typed] : rows) {
+            PeerValues values;
+            values.device = "/dev/ttyS0";
+            values.initString = field == "init" ? typed : "ATZ";
+            values.phone = field == "phone" ? typed : "555";
+            values.userName = field == "user" ? typed : "guest";
+            values.accountName = field == "account" ? typed : "Office";
+            values.dialMode = field == "demand" ? 2 : 1;
+            const QString peer = scratch.filePath("peer");
+            QVERIFY(putFile(peer, peerFileText(values).toUtf8()));
 
-        const QByteArray options = inPrivateNamespace({ "dryrun", scratch.path(), PPPD_PROGRAM, peer });
-        for (const char *option : { "/dev/ttyS0", "115200", "crtscts", "noipdefault", "modem", "usepeerdns", "defaultroute" })
-            QVERIFY2(options.contains("\n" + QByteArray(option) + "\t\t# "), options.constData());
-        QCOMPARE(printedOption(options, "remotename"), values.accountName);
-        QCOMPARE(printedOption(options, "user"), values.userName.isEmpty() ? "<absent>" : values.userName);
-        QCOMPARE(printedOption(options, "idle"), QString("120"));
-        QCOMPARE(printedOption(options, "connect-delay"), QString("6000"));
+            const QByteArray options = inPrivateNamespace({ "dryrun", scratch.path(), PPPD_PROGRAM, peer });
+            for (const char *option : { "/dev/ttyS0", "115200", "crtscts", "noipdefault", "modem", "usepeerdns", "defaultroute" })
+                QVERIFY2(options.contains("\n" + QByteArray(option) + "\t\t# "), options.constData());
+            QCOMPARE(printedOption(options, "remotename"), values.accountName);
+            QCOMPARE(printedOption(options, "user"), values.userName.isEmpty() ? "<absent>" : values.userName);
+            QCOMPARE(printedOption(options, "idle"), QString("120"));
+            QCOMPARE(printedOption(options, "connect-delay"), QString("6000"));
 
-        QCOMPARE(modemReceives(printedOption(options, "connect")),
-                 QByteArrayList({ values.initString.toUtf8(), "ATDT" + values.phone.toUtf8(), "chat ended" }));
+            QCOMPARE(modemReceives(printedOption(options, "connect")),
+                     QByteArrayList({ values.initString.toUtf8(), "ATDT" + values.phone.toUtf8(), "chat ended" }));
+        }
     }
 };
 

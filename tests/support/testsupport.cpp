@@ -30,12 +30,6 @@ int modeOf(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
 }
 
-int RecordingRunner::run(const QStringList &commandLine)
-{
-    commands.append(commandLine);
-    return exitStatus;
-}
-
 Scratch::Scratch()
     : home(dir.filePath("home"))
     , root(dir.filePath("root"))
@@ -46,11 +40,6 @@ Scratch::Scratch()
     QDir().mkpath(root + "/etc/bluetooth");
     qputenv("HOME", QFile::encodeName(home));
     qunsetenv("LANG");
-}
-
-QString Scratch::accountFile(const QString &name) const
-{
-    return home + "/Choices/common/Network-PPP-" + name + ".conf";
 }
 
 BoxCatcher::BoxCatcher()

@@ -19,7 +19,7 @@ int modeOf(const QString &path);
 class RecordingRunner : public CommandRunner
 {
 public:
-    int run(const QStringList &commandLine) override;
+    int run(const QStringList &commandLine) override { commands << commandLine; return exitStatus; }
     QList<QStringList> commands;
     int exitStatus = 0;
 };
@@ -29,7 +29,7 @@ public:
 struct Scratch
 {
     Scratch();
-    QString accountFile(const QString &name) const;
+    QString accountFile(const QString &name) const { return home + "/Choices/common/Network-PPP-" + name + ".conf"; }
     QTemporaryDir dir;
     QString home, root;
     SystemLayout layout;
