@@ -5,8 +5,6 @@
 #include <QtTest>
 
 #include <climits>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -163,20 +161,13 @@ private slots:
         const QString path = fileWith("[G]\nold = 1\n");
         auto config = std::make_unique<Config>(path, ExactPath);
         config->putText("big", QString(4096, 'x'));
-        rlimit saved, small;
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        small = saved;
-        small.rlim_cur = 100;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &small);
         {
+            const FileSizeLimit limit(100);
             BoxCatcher catcher;
             QTimer::singleShot(0, [&] { config->save(QString()); });
             QTRY_COMPARE(catcher.boxes, QStringList("Out of Space: There was a problem creating\nConfiguration Information \n"
                                                     "for this program.\n\nPlease free up some space and\ntry again."));
         }
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
         QCOMPARE(fileContent(path), QByteArray("[G]\nold = 1\n"));
         QVERIFY(!QFile::exists(path + ".new"));
         config.reset();

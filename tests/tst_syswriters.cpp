@@ -9,8 +9,6 @@
 
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -179,15 +177,11 @@ private slots:
             const QByteArray old = "bob Home \"b\"\nguest Office \"old\"\n";
             QVERIFY(kind == "folder" ? QDir().mkdir(path) && replaceFile(path, "x", 0600)->reason == "Is a directory"   // the rename fails too
                     : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
-            rlimit saved, small;
-            ::getrlimit(RLIMIT_FSIZE, &saved);
-            small = saved;
-            small.rlim_cur = kind == "disk full" ? 16 : saved.rlim_cur;   // a write that stops short, as on a full disk
-            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-            ::setrlimit(RLIMIT_FSIZE, &small);
+            std::optional<FileSizeLimit> limit;
+            if (kind == "disk full")
+                limit.emplace(16);
             const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
-            ::setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, oldHandler);
+            limit.reset();
             QVERIFY2(failure && failure->path == path && failure->reason.contains(reason), qPrintable(kind));
             QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
             QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);

@@ -7,6 +7,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
+#include <csignal>
 #include <sys/stat.h>
 
 QByteArray fileContent(const QString &path)
@@ -28,6 +29,20 @@ int modeOf(const QString &path)
 {
     struct stat status;
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) : savedHandler(std::signal(SIGXFSZ, SIG_IGN))
+{
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
 }
 
 Scratch::Scratch()

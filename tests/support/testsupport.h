@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/resource.h>
 #include <sys/types.h>
 
 // The whole file, or "<unreadable>".
@@ -14,6 +15,19 @@ QByteArray fileContent(const QString &path);
 bool putFile(const QString &path, const QByteArray &content, mode_t mode = 0644);
 // The permission bits of path itself, -1 when it is not there.
 int modeOf(const QString &path);
+
+// While one lives, a write past bytes stops short with "File too large" (a
+// full disk, made without filling one).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+
+private:
+    rlimit saved;
+    void (*savedHandler)(int);
+};
 
 // Stands in for the system's programs: keeps each command line, answers exitStatus.
 class RecordingRunner : public CommandRunner
