@@ -5,10 +5,9 @@
 
 bool BuddyFocus::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto *label = qobject_cast<QLabel *>(watched);
-        if (label && label->buddy() && label->buddy()->isEnabled())
-            label->buddy()->setFocus(Qt::MouseFocusReason);
-    }
-    return QObject::eventFilter(watched, event);
+    // A disabled field takes no focus; Qt's setFocus() sees to that.
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (event->type() == QEvent::MouseButtonRelease && label && label->buddy())
+        label->buddy()->setFocus(Qt::MouseFocusReason);
+    return false; // the label handles the event as ever
 }
