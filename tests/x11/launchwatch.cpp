@@ -63,6 +63,7 @@ int main(int argc, char **argv)
                                &type, &format, &count, &after, reinterpret_cast<unsigned char **>(&states));
             for (unsigned long i = 0; i < count; ++i)
                 maximized = maximized || states[i] == XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_HORZ", False);
+            XFree(states);
             XEvent close = {};
             close.xclient = { ClientMessage, 0, False, display, shown, XInternAtom(display, "WM_PROTOCOLS", False), 32, {} };
             close.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
