@@ -1,6 +1,5 @@
-// The peer files we write, read by the real pppd: every option reaches pppd,
-// and the connect line, run by the real chat, sends the modem exactly what
-// the user typed.
+// The peer files we write, read by the real pppd: every option reaches pppd, and the connect line, run by the real
+// chat, sends the modem exactly what the user typed.
 #include "syswriters/peerfile.h"
 
 #include "support/testsupport.h"
@@ -14,8 +13,7 @@
 
 namespace {
 
-// Runs one step of pppd-namespace.sh in a private mount namespace; its
-// standard output, or "failed: " and the reason.
+// Runs one step of pppd-namespace.sh in a private mount namespace; its standard output, or "failed: " and the reason.
 QByteArray inPrivateNamespace(const QStringList &arguments)
 {
     QProcess process;
@@ -26,8 +24,8 @@ QByteArray inPrivateNamespace(const QStringList &arguments)
     return process.readAllStandardOutput();
 }
 
-// "pppd options in effect:" prints "option value\t\t# source" a line, with a
-// backslash before '"' and '\' and control characters escaped.
+// "pppd options in effect:" prints "option value\t\t# source" a line, with a backslash before '"' and '\' and control
+// characters escaped.
 QString printedOption(const QByteArray &output, const QByteArray &name)
 {
     for (const QByteArray &line : output.split('\n')) {
@@ -46,10 +44,9 @@ QString printedOption(const QByteArray &output, const QByteArray &name)
     return "<absent>";
 }
 
-// Runs a connect option as pppd does (/bin/sh -c, standard input and output
-// on the raw line) with a pseudo-terminal as the modem, which answers OK and
-// then CONNECT: each line chat sent (up to its carriage return) and, last,
-// whether chat ended well.
+// Runs a connect option as pppd does (/bin/sh -c, standard input and output on the raw line) with a pseudo-terminal
+// as the modem, which answers OK and then CONNECT: each line chat sent (up to its carriage return) and, last, whether
+// chat ended well.
 QByteArrayList modemReceives(const QString &connect)
 {
     const int modem = ::posix_openpt(O_RDWR | O_NOCTTY);

@@ -9,8 +9,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-// Every file flushed to disk, by the name it had then; a settings file must
-// be flushed while it is still ".new".
+// Every file flushed to disk, by the name it had then; a settings file must be flushed while it is still ".new".
 static QStringList flushedFiles;
 extern "C" int fsync(int fd)
 {
@@ -57,8 +56,8 @@ private slots:
         QCOMPARE(config.rawValue(key, "fallback"), value.isNull() ? "fallback" : value);
     }
 
-    // Groups and keys come out sorted by UTF-16 code unit, a null value as
-    // "key = ", and a line feed ends the value and the parse.
+    // Groups and keys come out sorted by UTF-16 code unit, a null value as "key = ", and a line feed ends the value
+    // and the parse.
     void roundTripAndReading()
     {
         qputenv("LANG", "de_DE.UTF-8");
@@ -99,30 +98,8 @@ private slots:
         qunsetenv("LANG");
     }
 
-    // Scrambled values come back whole; a hand-damaged one gives what came
-    // before the damage.
-    void scrambledValues()
-    {
-        Config config(fileWith(""), ExactPath);
-        config.selectGroup("G");
-        for (const QString &secret : { QString("s3cret pass"), QString("Grüße 😀"), QString(1, QChar(0xffff)) }) {
-            config.putScrambled("pw", secret);
-            QVERIFY(!config.rawValue("pw").contains(secret));
-            QCOMPARE(config.scrambledValue("pw", "fb"), secret);
-        }
-        config.putScrambled("pw", "ab");
-        const QString good = config.rawValue("pw");
-        for (const auto &[text, plain] : QList<QPair<QString, QString>>{ { good.chopped(1), "a" }, { good + "b!", "ab" } }) {
-            config.putText("pw", text);
-            QCOMPARE(config.scrambledValue("pw"), plain);
-        }
-        config.putScrambled("pw", "");
-        QVERIFY(config.rawValue("pw").isNull());
-    }
-
-    // The account folder and files are owner-only (they hold passwords), a
-    // fresh home gets both folder levels, a missing home is never made, and
-    // a settings file is on the disk before the rename makes it current.
+    // The account folder and files are owner-only (they hold passwords), a fresh home gets both folder levels, a
+    // missing home is never made, and a settings file is on the disk before the rename makes it current.
     void ownerOnlyAndFlushed()
     {
         const mode_t oldMask = ::umask(0);
@@ -144,8 +121,8 @@ private slots:
         qputenv("HOME", QFile::encodeName(scratch.home));
     }
 
-    // Whoever can write the folder may plant a link as the temporary file: it
-    // is replaced, never followed, and blocks no save.
+    // Whoever can write the folder may plant a link as the temporary file: it is replaced, never followed, and blocks
+    // no save.
     void plantedLinkIsNotFollowed()
     {
         const QString path = fileWith("[G]\n"), victim = fileWith("victim\n");
@@ -154,8 +131,8 @@ private slots:
         QCOMPARE(fileContent(victim) + fileContent(path), QByteArray("victim\n[G]\n[H]\n"));
     }
 
-    // A write that stops short (at the file size limit, as on a full disk)
-    // keeps the old file, says so, and is tried again later.
+    // A write that stops short (at the file size limit, as on a full disk) keeps the old file, says so, and is tried
+    // again later.
     void outOfSpace()
     {
         const QString path = fileWith("[G]\nold = 1\n");

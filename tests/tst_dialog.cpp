@@ -82,27 +82,9 @@ private slots:
     void init() { runner.commands.clear(); }
     void cleanup() { startIn("C"); }
 
-    void bareForm()
-    {
-        Scratch scratch;
-        PPPConfigBase f;
-        QCOMPARE(formState(f), QString("|||-1|||115200|crtscts|6||-1|120|route||dns|||search"));
-        QCOMPARE(QList<int>({ f.speed->count(), f.idletime->maximum(), f.idletime->singleStep() }), QList<int>({ 9, 3600, 30 }));
-        QVERIFY(f.acname->isEditable() && !f.acname->duplicatesEnabled() && !f.deviceList->isEditable());
-        QVERIFY(!f.gatewaybox->isEnabled() && !f.btPin->isEnabled() && !f.del_account_button->icon().isNull());
-        f.defaultroute->click();
-        QVERIFY(f.gatewaybox->isEnabled());
-        // After "none checked" the buttons are exclusive again.
-        f.ButtonGroup3->setCheckedId(-1);
-        f.irda_button->click();
-        f.bluetooth_button->click();
-        QVERIFY(!f.irda_button->isChecked());
-    }
-
-    // Sorted by file name ignoring case, a name listed once at its later
-    // place, "Network-PPP-.conf" skipped, the last one loaded: a sparse file
-    // shows defaults and gains its missing group. A stored name that would
-    // lead out of the account folder is listed but never loaded.
+    // Sorted by file name ignoring case, a name listed once at its later place, "Network-PPP-.conf" skipped, the last
+    // one loaded: a sparse file shows defaults and gains its missing group. A stored name that would lead out of the
+    // account folder is listed but never loaded.
     void listingAndLoading()
     {
         Scratch scratch;
@@ -125,8 +107,8 @@ private slots:
         QVERIFY(!unsafe.searchDevice->isEnabled());
     }
 
-    // Each account shows its own values and nothing of the one before; the
-    // strongest of several paths wins; an unknown dial mode keeps the buttons.
+    // Each account shows its own values and nothing of the one before; the strongest of several paths wins; an
+    // unknown dial mode keeps the buttons.
     void switchingAccounts()
     {
         Scratch scratch;
@@ -156,10 +138,11 @@ private slots:
                      path == dialog.bluetooth_button ? "/dev/rfcomm0search" : path == dialog.irda_button ? "/dev/ircomm0-" : "/dev/ttyS0-");
             QCOMPARE(dialog.deviceList->isEnabled(), path == dialog.bluetooth_button);
         }
+        QVERIFY(!dialog.bluetooth_button->isChecked() && !dialog.irda_button->isChecked());   // exclusive after "none checked"
     }
 
-    // The worked example: the account, its peer file and secrets byte for
-    // byte; then the same account on the Bluetooth path binds the phone.
+    // The worked example: the account, its peer file and secrets byte for byte; then the same account on the
+    // Bluetooth path binds the phone.
     void applyWritesTheAccountAndItsSystemFiles()
     {
         Scratch scratch;
@@ -190,8 +173,8 @@ private slots:
         QCOMPARE(catcher.boxes, QStringList());
     }
 
-    // A file not read whole stays byte for byte as it was through start-up
-    // and a walk through the accounts; a byte-order mark in front is skipped.
+    // A file not read whole stays byte for byte as it was through start-up and a walk through the accounts; a
+    // byte-order mark in front is skipped.
     void readingNeverRewrites()
     {
         const QByteArray office("[Info]\nname = Office\n[Properties]\nusername = u\n");
@@ -208,9 +191,8 @@ private slots:
         }
     }
 
-    // Input a file could not hold as typed is refused in one box and writes
-    // no file at all; a broken binding replaces nothing; a file that cannot
-    // be written is reported, the others still written.
+    // Input a file could not hold as typed is refused in one box and writes no file at all; a broken binding replaces
+    // nothing; a file that cannot be written is reported, the others still written.
     void refusedInput()
     {
         const QList<std::tuple<QString, QString, QString>> rows = {   // field, value, what the box says
@@ -239,9 +221,8 @@ private slots:
         }
     }
 
-    // A peer file of no account of this program (pon's "provider") is never
-    // deleted, and replaced by Apply only when the user says Yes; No saves
-    // nothing.
+    // A peer file of no account of this program (pon's "provider") is never deleted, and replaced by Apply only when
+    // the user says Yes; No saves nothing.
     void peerFileOfNoAccountIsKept()
     {
         for (const int answer : { 0, int(QMessageBox::No), int(QMessageBox::Yes) }) {
@@ -259,39 +240,35 @@ private slots:
         }
     }
 
-    // The restart commands run without freezing the window, a busy notice
-    // shown; one that fails, crashes, hangs past the limit or is missing is
-    // reported in the Apply box.
+    // The restart commands run without freezing the window, a busy notice shown; one that fails, crashes, hangs past
+    // the limit or is missing is reported in the Apply box.
     void restartCommandsEndAndAreReported()
     {
-        {
-            Scratch scratch;
-            scratch.layout.pccardEject = { "sh", "-c", "exit 3" };
-            scratch.layout.bluetoothRestart = { "sleep", "5" };
-            scratch.layout.pccardInsert = { "/nonexistent/pccardctl" };
-            const QString reported = "sh -c exit 3: failed with exit status 3\nsleep 5: did not finish in time and was stopped\n"
-                                     "/nonexistent/pccardctl: could not be started";
-            ProcessRunner processes(500);
-            PPPConfig dialog(nullptr, nullptr, scratch.layout, &processes);
-            dialog.addAccountName("Phone");
-            dialog.bluetooth_button->click();
-            dialog.deviceList->addItem("00:11:22:33:44:55,1");
-            BoxCatcher catcher;
-            const QDeadlineTimer deadline(3000);
-            dialog.apply_button->click();
-            QVERIFY(!deadline.hasExpired() && catcher.busySeen);
-            QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].endsWith(reported), qPrintable(catcher.boxes.join('|')));
-        }
+        Scratch scratch;
+        scratch.layout.pccardEject = { "sh", "-c", "exit 3" };
+        scratch.layout.bluetoothRestart = { "sleep", "5" };
+        scratch.layout.pccardInsert = { "/nonexistent/pccardctl" };
+        const QString reported = "sh -c exit 3: failed with exit status 3\nsleep 5: did not finish in time and was stopped\n"
+                                 "/nonexistent/pccardctl: could not be started";
+        ProcessRunner processes(500);
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &processes);
+        dialog.addAccountName("Phone");
+        dialog.bluetooth_button->click();
+        dialog.deviceList->addItem("00:11:22:33:44:55,1");
+        BoxCatcher catcher;
+        const QDeadlineTimer deadline(3000);
+        dialog.apply_button->click();
+        QVERIFY(!deadline.hasExpired() && catcher.busySeen);
+        QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].endsWith(reported), qPrintable(catcher.boxes.join('|')));
     }
 
-    // Return after a typed name adds it and changes nothing else; delete
-    // removes the account's two files and its entry; names that are no
-    // plain file names never become paths.
+    // Return after a typed name adds it and changes nothing else; delete removes the account's two files and its
+    // entry; names that are no plain file names never become paths.
     void typingAndDeleting()
     {
         Scratch scratch;
         writeAccount(scratch, "Home", "Home");
-        writeAccount(scratch, "Office", "Office", "username = guest\nphone = 555\n");
+        writeAccount(scratch, "Office", "Office", "username = guest\nphone = 555\nspeed = 9600\n");
         QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(scratch.layout.peerFile("Office"), "peer\n"));
         QVERIFY(putFile(scratch.root + "/etc/passwd", "root:x:0:0\n"));
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);

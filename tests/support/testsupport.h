@@ -16,8 +16,7 @@ bool putFile(const QString &path, const QByteArray &content, mode_t mode = 0644)
 // The permission bits of path itself, -1 when it is not there.
 int modeOf(const QString &path);
 
-// While one lives, a write past bytes stops short with "File too large" (a
-// full disk, made without filling one).
+// While one lives, a write past bytes stops short with "File too large" (a full disk, made without filling one).
 class FileSizeLimit
 {
 public:
@@ -38,8 +37,8 @@ public:
     int exitStatus = 0;
 };
 
-// A scratch machine: HOME with its account folder, and the system layout with
-// /etc/ppp and /etc/bluetooth, under one temporary folder.
+// A scratch machine: HOME with its account folder, and the system layout with /etc/ppp and /etc/bluetooth, under one
+// temporary folder.
 struct Scratch
 {
     Scratch();
@@ -49,8 +48,8 @@ struct Scratch
     SystemLayout layout;
 };
 
-// Closes each modal box that comes up while it lives, with answer when it has
-// that button, and keeps "title: text"; notes a busy indicator seen meanwhile.
+// Closes each modal box that comes up while it lives, with answer when it has that button, and keeps "title: text";
+// notes a busy indicator seen meanwhile.
 class BoxCatcher : public QObject
 {
 public:

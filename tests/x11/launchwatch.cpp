@@ -1,8 +1,7 @@
-// A launcher in the manner of a desktop's: starts the program with a launch
-// id in a scratch HOME and watches the X display. Succeeds when the launch is
-// reported complete before the first window is mapped, the window is (or is
-// not) asked to be maximized, and the program ends with status 0 once the
-// window is asked to close.   launchwatch maximized|normal PROGRAM
+// A launcher in the manner of a desktop's: starts the program with a launch id in a scratch HOME and watches the X
+// display. Succeeds when the launch is reported complete before the first window is mapped, the window is (or is not)
+// asked to be maximized, and the program ends with status 0 once the window is asked to close.   launchwatch
+// maximized|normal PROGRAM
 #define SN_API_NOT_YET_FROZEN
 #include <libsn/sn.h>
 #include <X11/Xatom.h>
