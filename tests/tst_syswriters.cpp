@@ -56,14 +56,21 @@ private slots:
     }
 
     // Whatever the umask, nobody else may write what pppd runs as root; the peer file is replaced, not rewritten in
-    // place (a second name keeps the old).
-    void peerFileAndBindingReplacedWithFixedModes()
+    // place (a second name keeps the old); while another writer holds the lock nothing is written.
+    void replacedWithFixedModesOneWriterAtATime()
     {
         const mode_t umask = ::umask(0);
         Scratch scratch;
         const QString peer = scratch.layout.peerFile("Office");
         QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(peer, "old\n", 0666) && putFile(scratch.layout.rfcommConf, "", 0666));
         QVERIFY(::link(QFile::encodeName(peer).constData(), QFile::encodeName(peer + "2").constData()) == 0);
+        scratch.layout.lockWaitMs = 100;
+        {
+            const SystemFilesLock other(scratch.layout);
+            const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw");
+            QVERIFY(!other.failure() && failures.size() == 1 && failures.first().reason.contains("Another program"));
+            QVERIFY(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry) && fileContent(peer) == "old\n");
+        }
         RecordingRunner runner;
         const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw")
             + bindBluetooth(scratch.layout, runner, "/dev/rfcomm0", dunEntry);
@@ -86,21 +93,6 @@ private slots:
             QVERIFY2(bool(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry)) == refused, name);
             QCOMPARE(fileContent(scratch.layout.rfcommConf), fileContent(data + (refused ? ".before" : ".after")).replace("@", block.toLatin1()));
         }
-    }
-
-    // While another writer holds the lock nothing is written; it is given up when its holder goes.
-    void writersWaitForEachOther()
-    {
-        Scratch scratch;
-        scratch.layout.lockWaitMs = 100;
-        {
-            const SystemFilesLock other(scratch.layout);
-            const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw");
-            QVERIFY(!other.failure() && failures.size() == 1 && failures.first().reason.contains("Another program"));
-            QVERIFY(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry));
-            QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList("dialup.lock"));
-        }
-        QVERIFY(writeAccountFiles(scratch.layout, workedExample(), "pw").isEmpty());
     }
 
     // Each field that reaches a system file refuses what would break it.

@@ -60,7 +60,10 @@ Scratch::Scratch()
 BoxCatcher::BoxCatcher()
 {
     connect(&timer, &QTimer::timeout, this, [this] {
-        busySeen = busySeen || qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        auto *busy = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        busySeen = busySeen || (busy && busy->maximum() == 0);
+        if (busy && !cancelOnceExists.isEmpty() && QFile::exists(cancelOnceExists))
+            busy->cancel();
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             boxes << box->windowTitle() + ": " + box->text();
             QAbstractButton *button = box->button(QMessageBox::StandardButton(answer));

@@ -57,6 +57,7 @@ public:
     QStringList boxes;
     int answer = 0;
     bool busySeen = false;
+    QString cancelOnceExists;   // a file: once it is there, a busy indicator is cancelled
 
 private:
     QTimer timer;
