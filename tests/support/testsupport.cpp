@@ -63,7 +63,7 @@ BoxCatcher::BoxCatcher()
         auto *busy = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         busySeen = busySeen || (busy && busy->maximum() == 0);
         if (busy && !cancelOnceExists.isEmpty() && QFile::exists(cancelOnceExists))
-            busy->cancel();
+            busy->findChild<QPushButton *>()->click();
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             boxes << box->windowTitle() + ": " + box->text();
             QAbstractButton *button = box->button(QMessageBox::StandardButton(answer));
