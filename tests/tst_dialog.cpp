@@ -35,7 +35,6 @@ QString formState(const PPPConfigBase &d)
         .join('|');
 }
 
-// The user picks an entry of the account box from its list.
 void choose(PPPConfig &dialog, const QString &name)
 {
     dialog.acname->setCurrentIndex(dialog.acname->findText(name));
@@ -91,10 +90,9 @@ private slots:
         for (const auto &[file, name] : QList<QPair<QString, QString>>{ { "b", "b" }, { "A", "A" }, { "a2", "Same" },
                                                                         { "B2", "Other" }, { "c", "Same" }, { "", "Ghost" } })
             writeAccount(scratch, file, name);
-        QVERIFY(putFile(scratch.accountFile("zz"), "[Info]\nname = Office\nname[de] = zz\n"));
+        QVERIFY(putFile(scratch.accountFile("zz"), "[Info]\nname = Office\nname[de] = zz\n"));   // the name in LANG's language
         qputenv("LANG", "de_DE.UTF-8");
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-        qunsetenv("LANG");
         QCOMPARE(accountList(dialog), QStringList({ "A", "b", "Other", "Same", "zz" }));
         QCOMPARE(formState(dialog), QString("|||-1|/dev/ttyS0|ATZ|115200|-|1||0|120|-||-|||-"));
         QCOMPARE(fileContent(scratch.accountFile("zz")), QByteArray("[Info]\nname = Office\nname[de] = zz\n[Properties]\n"));
@@ -107,8 +105,7 @@ private slots:
         QVERIFY(!unsafe.searchDevice->isEnabled());
     }
 
-    // Each account shows its own values and nothing of the one before; the strongest of several paths wins; an
-    // unknown dial mode keeps the buttons.
+    // Each account shows its own values, nothing of the one before; the strongest path wins; unknown dial modes don't.
     void switchingAccounts()
     {
         Scratch scratch;
@@ -141,8 +138,7 @@ private slots:
         QVERIFY(!dialog.bluetooth_button->isChecked() && !dialog.irda_button->isChecked());   // exclusive after "none checked"
     }
 
-    // The worked example: the account, its peer file and secrets byte for byte; then the same account on the
-    // Bluetooth path binds the phone.
+    // The worked example byte for byte (tests/data/office); then the same account on the Bluetooth path binds.
     void applyWritesTheAccountAndItsSystemFiles()
     {
         Scratch scratch;
@@ -153,7 +149,6 @@ private slots:
         BoxCatcher catcher;
         fillOffice(dialog);
         clickApply(dialog);
-        // The worked example of the documentation, byte for byte (tests/data/office).
         for (const QString &written : { scratch.layout.peerFile("Office"), scratch.layout.papSecrets, scratch.layout.chapSecrets,
                                         scratch.accountFile("Office") })
             QCOMPARE(fileContent(written), fileContent(TESTDATA_DIR "/office/" + QFileInfo(written).fileName()));
@@ -170,8 +165,7 @@ private slots:
         QCOMPARE(catcher.boxes, QStringList());
     }
 
-    // A file not read whole stays byte for byte as it was through start-up and a walk through the accounts; a
-    // byte-order mark in front is skipped.
+    // A file not read whole stays byte for byte through start-up and a walk; a byte-order mark is skipped.
     void readingNeverRewrites()
     {
         const QByteArray office("[Info]\nname = Office\n[Properties]\nusername = u\n");
@@ -218,8 +212,7 @@ private slots:
         }
     }
 
-    // A peer file of no account of this program (pon's "provider") is never deleted, and replaced by Apply only when
-    // the user says Yes; No saves nothing.
+    // A peer file of no account (pon's "provider") is never deleted; Apply replaces it only on Yes, No saves nothing.
     void peerFileOfNoAccountIsKept()
     {
         for (const int answer : { 0, int(QMessageBox::No), int(QMessageBox::Yes) }) {
@@ -237,8 +230,7 @@ private slots:
         }
     }
 
-    // The restart commands run without freezing the window, a busy notice shown; one that fails, crashes, hangs past
-    // the limit or is missing is reported in the Apply box.
+    // The restart runs with a busy notice; a command that fails, hangs past the limit or is missing is reported.
     void restartCommandsEndAndAreReported()
     {
         Scratch scratch;
@@ -258,8 +250,7 @@ private slots:
         QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].endsWith(reported), qPrintable(catcher.boxes.join('|')));
     }
 
-    // Return after a typed name adds it and changes nothing else; delete removes the account's two files and its
-    // entry; names that are no plain file names never become paths.
+    // Return adds a typed name and changes nothing else; delete removes both files; unsafe names never become paths.
     void typingAndDeleting()
     {
         Scratch scratch;
@@ -295,7 +286,6 @@ private slots:
         QCOMPARE(fileContent(scratch.root + "/etc/passwd"), QByteArray("root:x:0:0\n"));
     }
 
-    // A name for every field; mnemonics and clicks reach fields; unique per page.
     // One form through the languages: each change of language re-texts it without changing a value shown (the speed
     // list is refilled: a listed and an extra speed stay); a name for every field, label clicks reach their fields,
     // mnemonics unique per page.

@@ -20,8 +20,7 @@ class TestDunSearch : public QObject
 {
     Q_OBJECT
 private slots:
-    // However the output arrives, and with either line end, the entries are the same; a record's entry exists only
-    // once the record has ended.
+    // However the output arrives, with either line end, the same entries, each only once its record has ended.
     void browseOutput()
     {
         const QList<QPair<QString, QStringList>> rows = {
@@ -47,8 +46,7 @@ private slots:
     }
     }
 
-    // The tool runs without a shell behind a busy indicator; nothing found is said; Cancel stops it and keeps the
-    // entries read to their end, or the list as it was when none was.
+    // No shell, a busy indicator; nothing found is said; Cancel keeps complete entries, or the list as it was.
     void search()
     {
         const QStringList before = { "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" };

@@ -24,8 +24,7 @@ QByteArray inPrivateNamespace(const QStringList &arguments)
     return process.readAllStandardOutput();
 }
 
-// "pppd options in effect:" prints "option value\t\t# source" a line, with a backslash before '"' and '\' and control
-// characters escaped.
+// pppd prints "option value\t\t# source" a line, a backslash before '"' and '\', control characters escaped.
 QString printedOption(const QByteArray &output, const QByteArray &name)
 {
     for (const QByteArray &line : output.split('\n')) {

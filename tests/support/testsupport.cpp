@@ -45,10 +45,7 @@ FileSizeLimit::~FileSizeLimit()
     std::signal(SIGXFSZ, savedHandler);
 }
 
-Scratch::Scratch()
-    : home(dir.filePath("home"))
-    , root(dir.filePath("root"))
-    , layout(SystemLayout::rootedAt(root))
+Scratch::Scratch() : home(dir.filePath("home")), root(dir.filePath("root")), layout(SystemLayout::rootedAt(root))
 {
     QDir().mkpath(home + "/Choices/common");
     QDir().mkpath(root + "/etc/ppp");

@@ -37,8 +37,7 @@ public:
     int exitStatus = 0;
 };
 
-// A scratch machine: HOME with its account folder, and the system layout with /etc/ppp and /etc/bluetooth, under one
-// temporary folder.
+// A scratch machine: HOME with its account folder and the system layout with /etc/ppp and /etc/bluetooth.
 struct Scratch
 {
     Scratch();
@@ -48,8 +47,7 @@ struct Scratch
     SystemLayout layout;
 };
 
-// Closes each modal box that comes up while it lives, with answer when it has that button, and keeps "title: text";
-// notes a busy indicator seen meanwhile.
+// Closes modal boxes while it lives (with answer if it has it), keeping "title: text"; notes busy indicators.
 class BoxCatcher : public QObject
 {
 public:
