@@ -1,8 +1,6 @@
 #!/bin/sh
-# One step of the pppd test, inside its private mount namespace:
-#   dryrun SCRATCH PPPD PEERFILE  pppd reads PEERFILE and prints the options it
-#                                 took; /etc/ppp is an empty folder and /dev
-#                                 holds only the nodes pppd opens, as /dev/null.
+# pppd-namespace.sh dryrun SCRATCH PPPD PEERFILE, in a private mount namespace: pppd reads PEERFILE and prints
+# the options it took; /etc/ppp is an empty folder and /dev holds only the nodes pppd opens, as /dev/null.
 set -e
 case "$1" in
 dryrun)

@@ -81,6 +81,19 @@ private slots:
     void init() { runner.commands.clear(); }
     void cleanup() { startIn("C"); }
 
+    // A new form's values, ranges, focus order and picture; the routing box follows its check box.
+    void bareForm()
+    {
+        PPPConfigBase f;
+        QCOMPARE(formState(f), QString("|||-1|||115200|crtscts|6||-1|120|route||dns|||search"));
+        QCOMPARE(QList<int>({ f.speed->count(), f.idletime->minimum(), f.idletime->maximum(), f.idletime->singleStep() }),
+                 QList<int>({ 9, 0, 3600, 30 }));
+        QVERIFY(f.acname->isEditable() && !f.acname->duplicatesEnabled() && !f.deviceList->isEditable() && !f.btPin->isEnabled());
+        QVERIFY(!f.gatewaybox->isEnabled() && !f.del_account_button->icon().isNull() && f.username->nextInFocusChain() == f.password);
+        f.defaultroute->click();
+        QVERIFY(f.gatewaybox->isEnabled());
+    }
+
     // Sorted by file name ignoring case, a name listed once at its later place, "Network-PPP-.conf" skipped, the last
     // one loaded: a sparse file shows defaults and gains its missing group. A stored name that would lead out of the
     // account folder is listed but never loaded.
@@ -260,7 +273,6 @@ private slots:
         QVERIFY(putFile(scratch.root + "/etc/passwd", "root:x:0:0\n"));
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QString office = formState(dialog);
         dialog.acname->lineEdit()->selectAll();
         QTest::keyClicks(dialog.acname->lineEdit(), "Off");

@@ -1,7 +1,6 @@
 #!/bin/sh
-# swaystart.sh PROGRAM: in German, under another file name, on a headless sway
-# (it offers xdg-activation; as root both run as nobody: sway refuses root), the
-# program's window comes up titled "Einwahl", app id "dialup", using the token.
+# swaystart.sh PROGRAM: in German, under another file name, on a headless sway (it offers xdg-activation; as root
+# both run as nobody: sway refuses root), the window comes up titled "Einwahl", app id "dialup", using the token.
 set -u
 command -v sway >/dev/null || { echo "sway is missing"; [ -n "${CI:-}" ] && exit 1; exit 77; }
 s=$(mktemp -d) && chmod 755 "$s" && mkdir -m 700 "$s/run" && mkdir "$s/home" "$s/bin" || exit 1

@@ -75,9 +75,7 @@ int main(int argc, char **argv)
     if (status == -1)
         kill(child, SIGKILL);
     std::system((std::string("rm -rf ") + home).c_str());
-    std::printf("window %s, launch completed %s, %s, exit status %d\n", shown ? "shown" : "never shown",
-                completedBeforeMap ? "before it was shown" : "late or never", maximized ? "maximized" : "normal",
-                WIFEXITED(status) ? WEXITSTATUS(status) : -1);
-    return shown && completedBeforeMap && maximized == !std::strcmp(argv[1], "maximized") && WIFEXITED(status)
-            && WEXITSTATUS(status) == 0 ? 0 : 1;
+    std::printf("window %s, launch completed %s, %s, exit status %d\n", shown ? "shown" : "never shown", completedBeforeMap
+                ? "before it was shown" : "late or never", maximized ? "maximized" : "normal", WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    return shown && completedBeforeMap && maximized == !std::strcmp(argv[1], "maximized") && WIFEXITED(status) && !WEXITSTATUS(status) ? 0 : 1;
 }
