@@ -233,8 +233,7 @@ private slots:
             QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(scratch.layout.peerFile("provider"), "hand-written\n"));
             PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
             dialog.addAccountName("provider");
-            BoxCatcher catcher;
-            catcher.answer = answer;
+            BoxCatcher catcher(answer);
             (answer ? dialog.apply_button : dialog.del_account_button)->click();
             const bool replaced = answer == QMessageBox::Yes;
             QCOMPARE(fileContent(scratch.layout.peerFile("provider")) != "hand-written\n", replaced);
@@ -323,7 +322,10 @@ private slots:
                     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
                     QVERIFY2(!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !a->text(QAccessible::Name).isEmpty()
                              || !a->relations(QAccessible::Labelled).isEmpty(), qPrintable(w->objectName()));
-                    const int key = QKeySequence::mnemonic(w->property("text").toString())[0].toCombined();
+                    const QString text = w->property("text").toString();   // labels and buttons say something, tabs too
+                    QVERIFY(!form.TabWidget2->tabText(page).isEmpty() && (!text.isEmpty() || w == form.del_account_button
+                            || !w->inherits("QLabel") && !w->inherits("QAbstractButton")));
+                    const int key = QKeySequence::mnemonic(text)[0].toCombined();
                     QVERIFY2(!key || !mnemonics.contains(key), qPrintable(w->objectName()));
                     mnemonics.insert(key);
                     if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy() && label->isEnabled()) {

@@ -21,7 +21,6 @@ bool putFile(const QString &path, const QByteArray &content, mode_t mode)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
         return false;
-    file.close();
     return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
@@ -54,7 +53,7 @@ Scratch::Scratch() : home(dir.filePath("home")), root(dir.filePath("root")), lay
     qunsetenv("LANG");
 }
 
-BoxCatcher::BoxCatcher()
+BoxCatcher::BoxCatcher(int answer) : answer(answer)
 {
     connect(&timer, &QTimer::timeout, this, [this] {
         auto *busy = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
@@ -63,7 +62,7 @@ BoxCatcher::BoxCatcher()
             busy->findChild<QPushButton *>()->click();
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             boxes << box->windowTitle() + ": " + box->text();
-            QAbstractButton *button = box->button(QMessageBox::StandardButton(answer));
+            QAbstractButton *button = box->button(QMessageBox::StandardButton(this->answer));
             button ? button->click() : box->defaultButton() ? box->defaultButton()->click() : box->accept();
         }
     });

@@ -51,9 +51,9 @@ struct Scratch
 class BoxCatcher : public QObject
 {
 public:
-    BoxCatcher();
+    explicit BoxCatcher(int answer = 0);
     QStringList boxes;
-    int answer = 0;
+    int answer;
     bool busySeen = false;
     QString cancelOnceExists;   // a file: once it is there, a busy indicator is cancelled
 
