@@ -7,7 +7,7 @@
 #include "syswriters/accountfiles.h"
 #include "syswriters/accountname.h"
 #include "syswriters/applyinput.h"
-#include "syswriters/dunsearch.h"
+#include "account/dunsearch.h"
 #include "syswriters/peerfile.h"
 #include "syswriters/rfcommbinding.h"
 
@@ -55,6 +55,11 @@ void selectOrAppend(QComboBox *box, const QString &text)
     box->setCurrentIndex(index);
 }
 
+void showOutOfSpaceBox(const QString &caption, const QString &text)
+{
+    QMessageBox::critical(nullptr, caption, text, QMessageBox::Ok);
+}
+
 } // namespace
 
 PPPConfig::PPPConfig(QWidget *parent, const char *name, const SystemLayout &system,
@@ -64,6 +69,7 @@ PPPConfig::PPPConfig(QWidget *parent, const char *name, const SystemLayout &syst
     , ownRunner(runner ? nullptr : new ProcessRunner)
     , runner(runner ? runner : ownRunner.get())
 {
+    Config::setOutOfSpaceNotice(showOutOfSpaceBox);
     listAccounts();
 }
 

@@ -1,10 +1,8 @@
 #include "config/config.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStringConverter>
 #include <QTextStream>
 
@@ -371,18 +369,24 @@ bool Config::save(const QString &path, QString *failure)
     return velto_renameFile(tempPath, settingsPath) || fail(errno);
 }
 
+namespace {
+Config::OutOfSpaceNotice outOfSpaceNotice = nullptr;
+}
+
+void Config::setOutOfSpaceNotice(OutOfSpaceNotice notice)
+{
+    outOfSpaceNotice = notice;
+}
+
 void Config::showOutOfSpace()
 {
     const QString caption = tr("Out of Space");
     const QString text = tr("There was a problem creating\nConfiguration Information \n"
                             "for this program.\n\nPlease free up some space and\ntry again.");
-    // Without a widget application (a command-line tool) there is no one to
-    // click the box; say it on the warning channel instead.
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    if (outOfSpaceNotice)
+        outOfSpaceNotice(caption, text);
+    else
         qWarning("%s: %s", qPrintable(caption), qPrintable(text));
-        return;
-    }
-    QMessageBox::critical(nullptr, caption, text, QMessageBox::Ok);
 }
 
 bool Config::velto_renameFile(const QString &source, const QString &target)

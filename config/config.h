@@ -77,6 +77,11 @@ public:
     void discardChanges() { modified = false; }
     const QString &filePath() const { return settingsPath; }
 
+    // Shows the "Out of Space" caption and text when a save runs out of
+    // room; the window puts them in a box. Without one they are a warning.
+    using OutOfSpaceNotice = void (*)(const QString &caption, const QString &text);
+    static void setOutOfSpaceNotice(OutOfSpaceNotice notice);
+
     // Replaces target by source in one step. Falls back to cleaned paths and
     // reports each failure as a warning.
     static bool velto_renameFile(const QString &source, const QString &target);

@@ -145,10 +145,11 @@ private slots:
         config->putText("big", QString(4096, 'x'));
         {
             const FileSizeLimit limit(100);
-            BoxCatcher catcher;
-            QTimer::singleShot(0, [&] { config->save(QString()); });
-            QTRY_COMPARE(catcher.boxes, QStringList("Out of Space: There was a problem creating\nConfiguration Information \n"
-                                                    "for this program.\n\nPlease free up some space and\ntry again."));
+            static QStringList notices;
+            Config::setOutOfSpaceNotice([](const QString &caption, const QString &text) { notices << caption + ": " + text; });
+            config->save(QString());
+            QCOMPARE(notices, QStringList("Out of Space: There was a problem creating\nConfiguration Information \n"
+                                          "for this program.\n\nPlease free up some space and\ntry again."));
         }
         QCOMPARE(fileContent(path), QByteArray("[G]\nold = 1\n"));
         QVERIFY(!QFile::exists(path + ".new"));

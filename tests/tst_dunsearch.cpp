@@ -1,4 +1,4 @@
-#include "syswriters/dunsearch.h"
+#include "account/dunsearch.h"
 #include "syswriters/dunsearchparser.h"
 
 #include "support/testsupport.h"

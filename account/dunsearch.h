@@ -28,9 +28,6 @@ public:
     // result is empty and a warning says why.
     static Result search(QWidget *parent, const SystemLayout &layout);
 
-    // The entries of search().
-    static QStringList run(QWidget *parent, const SystemLayout &layout);
-
     // The whole "Search" button: searches, then lists the entries in place of
     // deviceList's with the first one current. When a search that ran to its
     // end (or could not start) found nothing, tells the user so in a message

@@ -1,4 +1,4 @@
-#include "syswriters/dunsearch.h"
+#include "account/dunsearch.h"
 
 #include "syswriters/dunsearchparser.h"
 #include "syswriters/systemlayout.h"
@@ -77,11 +77,6 @@ DunSearch::Result DunSearch::search(QWidget *parent, const SystemLayout &layout)
     }
     result.entries = parser.entries();
     return result;
-}
-
-QStringList DunSearch::run(QWidget *parent, const SystemLayout &layout)
-{
-    return search(parent, layout).entries;
 }
 
 void DunSearch::fillDunList(QComboBox *deviceList, QWidget *parent, const SystemLayout &layout)
