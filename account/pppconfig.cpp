@@ -1,15 +1,15 @@
 #include "account/pppconfig.h"
 
+#include "account/dunsearch.h"
+#include "account/formvalues.h"
 #include "account/waitnotice.h"
 
 #include "config/config.h"
 #include "form/radiogroupbox.h"
-#include "syswriters/accountfiles.h"
 #include "syswriters/accountname.h"
+#include "syswriters/applyhelper.h"
 #include "syswriters/applyinput.h"
-#include "account/dunsearch.h"
 #include "syswriters/peerfile.h"
-#include "syswriters/rfcommbinding.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,22 +37,6 @@ const QString settingsPrefix = QStringLiteral("Network-PPP-");
 bool usableAsPath(const QString &name)
 {
     return name.isEmpty() || isSafeAccountName(name);
-}
-
-// Makes text the current entry of box, adding it only when no equal entry is
-// there yet; an empty text leaves no entry current.
-void selectOrAppend(QComboBox *box, const QString &text)
-{
-    if (text.isEmpty()) {
-        box->setCurrentIndex(-1);
-        return;
-    }
-    int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0) {
-        box->addItem(text);
-        index = box->count() - 1;
-    }
-    box->setCurrentIndex(index);
 }
 
 void showOutOfSpaceBox(const QString &caption, const QString &text)
@@ -159,71 +143,13 @@ void PPPConfig::loadAccount(Config &store)
 {
     store.selectGroup(QStringLiteral("Info"));
     addAccountName(store.textValue(QStringLiteral("name"), QStringLiteral("DialUp connection")));
-
-    store.selectGroup(QStringLiteral("Properties"));
-    username->setText(store.textValue(QStringLiteral("username"), QString()));
-    password->setText(store.textValue(QStringLiteral("password"), QString()));
-    phone->setText(store.textValue(QStringLiteral("phone"), QString()));
-
-    setPathButtons(store.flagValue(QStringLiteral("Serial"), false),
-                   store.flagValue(QStringLiteral("IrDA"), false),
-                   store.flagValue(QStringLiteral("Bluetooth"), false));
-
-    btdevice->setText(store.textValue(QStringLiteral("device"), QStringLiteral("/dev/ttyS0")));
-    atdial->setText(store.textValue(QStringLiteral("atdial"), QStringLiteral("ATZ")));
-
-    // Like every other value, a missing speed shows its default, not the one
-    // of the account shown before, which Apply would save into this one.
-    const QString storedSpeed = store.textValue(QStringLiteral("speed"), QString());
-    selectOrAppend(speed, storedSpeed.isEmpty() ? QStringLiteral("115200") : storedSpeed);
-
-    crtscts->setChecked(store.flagValue(QStringLiteral("crtscts"), false));
-    // The slider keeps the value within its own range.
-    connectdelay->setValue(store.numberValue(QStringLiteral("connectdelay"), 0) / 1000);
-
-    // Each account carries its own DUN entry: a stale one from the account
-    // shown before would be saved into this one.
-    selectOrAppend(deviceList, store.textValue(QStringLiteral("BTDUN"), QString()));
-
-    if (QAbstractButton *mode = dialmode->button(store.numberValue(QStringLiteral("dialmode"), 0)))
-        mode->setChecked(true);
-    idletime->setValue(store.numberValue(QStringLiteral("idletime"), 120));
-
-    // The addresses are the account's even while auto-detection greys them out.
-    defaultroute->setChecked(store.flagValue(QStringLiteral("defaultroute"), false));
-    gateway->setText(store.textValue(QStringLiteral("gateway"), QString()));
-    usepeerdns->setChecked(store.flagValue(QStringLiteral("usepeerdns"), false));
-    dns1->setText(store.textValue(QStringLiteral("dns1"), QString()));
-    dns2->setText(store.textValue(QStringLiteral("dns2"), QString()));
-
+    showValuesIn(*this, readAccountValues(store));
     setBluetoothSearchEnabled(bluetooth_button->isChecked());
 }
 
 void PPPConfig::storeAccount(Config &store) const
 {
-    store.selectGroup(QStringLiteral("Info"));
-    store.putText(QStringLiteral("name"), acname->currentText());
-
-    store.selectGroup(QStringLiteral("Properties"));
-    store.putText(QStringLiteral("username"), username->text());
-    store.putText(QStringLiteral("password"), password->text());
-    store.putText(QStringLiteral("phone"), phone->text());
-    store.putNumber(QStringLiteral("Serial"), serial_button->isChecked() ? 1 : 0);
-    store.putNumber(QStringLiteral("IrDA"), irda_button->isChecked() ? 1 : 0);
-    store.putNumber(QStringLiteral("Bluetooth"), bluetooth_button->isChecked() ? 1 : 0);
-    store.putText(QStringLiteral("device"), btdevice->text());
-    store.putText(QStringLiteral("atdial"), atdial->text());
-    store.putText(QStringLiteral("speed"), speed->currentText());
-    store.putNumber(QStringLiteral("crtscts"), crtscts->isChecked() ? 1 : 0);
-    store.putNumber(QStringLiteral("connectdelay"), connectdelay->value() * 1000);
-    store.putText(QStringLiteral("BTDUN"), deviceList->currentText());
-    store.putNumber(QStringLiteral("dialmode"), dialmode->checkedId());
-    store.putNumber(QStringLiteral("idletime"), idletime->value());
-    store.putNumber(QStringLiteral("defaultroute"), defaultroute->isChecked() ? 1 : 0);
-    store.putText(QStringLiteral("gateway"), gateway->text());
-    store.putNumber(QStringLiteral("usepeerdns"), usepeerdns->isChecked() ? 1 : 0);
-    store.putText(QStringLiteral("dns1"), dns1->text());
-    store.putText(QStringLiteral("dns2"), dns2->text());
+    storeAccountValues(store, acname->currentText(), valuesShownIn(*this));
 }
 
 void PPPConfig::new_account(const QString &str)
@@ -245,10 +171,22 @@ void PPPConfig::delete_account()
     // typed into the list may be a hand-written peer such as "provider".
     if (hasSettingsFile(name)) {
         QFile::remove(accountFilePath(name));
-        // The empty name has no peer file: its path is the peers folder.
-        const QString peerFile = system.peerFile(name);
-        if (!name.isEmpty() && QFileInfo(peerFile).isFile())
-            QFile::remove(peerFile);
+        const QFileInfo peer(system.peerFile(name));
+        // No password is asked for a peer file that is surely not there. The
+        // empty name has no peer file: its path is the peers folder.
+        const bool peerMayBeThere = peer.exists() || peer.isSymLink()
+            || !QFileInfo(system.peersDir).isReadable();
+        const SystemResult result = name.isEmpty() || !peerMayBeThere ? SystemResult()
+            : system.throughHelper ? callApplyHelper(system, deleteRequest(name))
+                                   : removePeerFile(system, name);
+        QStringList why = result.notWritten;
+        for (const FileFailure &failure : result.failures)
+            why << failure.reason;
+        if (!why.isEmpty()) {
+            QMessageBox::warning(this, tr("Delete"),
+                                 tr("The peer file %1 was not removed:").arg(peer.filePath())
+                                     + QLatin1Char('\n') + why.join(QLatin1Char('\n')));
+        }
     }
     removeAccountName(name);
 
@@ -268,25 +206,8 @@ bool PPPConfig::hasSettingsFile(const QString &name)
 
 void PPPConfig::clearAccount()
 {
-    // What loadAccount shows for an account file without entries.
-    username->clear();
-    password->clear();
-    phone->clear();
-    setPathButtons(false, false, false);
-    btdevice->setText(QStringLiteral("/dev/ttyS0"));
-    atdial->setText(QStringLiteral("ATZ"));
-    speed->setCurrentIndex(speed->findText(QStringLiteral("115200")));
-    crtscts->setChecked(false);
-    connectdelay->setValue(0);
-    deviceList->setCurrentIndex(-1);
+    showValuesIn(*this, fallbackValues());
     btPin->clear();
-    dial_manual->setChecked(true);
-    idletime->setValue(120);
-    defaultroute->setChecked(false);
-    gateway->clear();
-    usepeerdns->setChecked(false);
-    dns1->clear();
-    dns2->clear();
     setBluetoothSearchEnabled(false);
 }
 
@@ -310,20 +231,7 @@ void PPPConfig::bt_selected()
 
 PeerValues PPPConfig::peerValues() const
 {
-    PeerValues values;
-    values.device = btdevice->text();
-    values.speed = speed->currentText();
-    values.initString = atdial->text();
-    values.phone = phone->text();
-    values.crtscts = crtscts->isChecked();
-    values.userName = username->text();
-    values.dialMode = dialmode->checkedId();
-    values.idleTime = idletime->value();
-    values.usePeerDns = usepeerdns->isChecked();
-    values.defaultRoute = defaultroute->isChecked();
-    values.connectDelay = connectdelay->value();
-    values.accountName = acname->currentText();
-    return values;
+    return peerValuesOf(acname->currentText(), valuesShownIn(*this));
 }
 
 QStringList PPPConfig::settingsInputProblems() const
@@ -355,7 +263,7 @@ QStringList PPPConfig::settingsInputProblems() const
     return problems;
 }
 
-FileFailures PPPConfig::saveAccount(Config &store, QStringList *commandProblems)
+SystemResult PPPConfig::saveAccount(Config &store, bool mayReplacePeerFile)
 {
     storeAccount(store);
     // The account file goes first: when it cannot be saved, the system files
@@ -363,88 +271,90 @@ FileFailures PPPConfig::saveAccount(Config &store, QStringList *commandProblems)
     QString reason;
     if (!store.save(QString(), &reason)) {
         store.discardChanges();
-        return { FileFailure{ store.filePath(), reason } };
+        SystemResult result;
+        result.failures << FileFailure { store.filePath(), reason };
+        return result;
     }
 
-    const PeerValues values = peerValues();
-    FileFailures failures = writeAccountFiles(system, values, password->text());
-
-    if (bluetooth_button->isChecked()) {
-        // The service restart takes a while; the dialog must not look dead.
-        WaitNotice notice(this, TabWidget2, tr("Restarting the Bluetooth service..."));
-        CheckedRunner checked(*runner);
-        failures += bindBluetooth(system, checked, btdevice->text(), deviceList->currentText());
-        if (commandProblems)
-            *commandProblems += checked.problems;
-    }
-    return failures;
+    const QString name = acname->currentText();
+    const AccountValues values = valuesShownIn(*this);
+    if (!system.throughHelper && !bluetooth_button->isChecked())
+        return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
+    // The service restart, or the administrator's password, takes a while:
+    // the dialog must not look dead.
+    WaitNotice notice(this, TabWidget2,
+                      bluetooth_button->isChecked() ? tr("Restarting the Bluetooth service...")
+                                                    : tr("Writing the system files..."));
+    if (system.throughHelper)
+        return callApplyHelper(system, applyRequest(name, values, mayReplacePeerFile));
+    return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
 }
 
 void PPPConfig::Apply()
 {
     const QString name = acname->currentText();
     const QStringList problems =
-        applyInputProblems(peerValues(), password->text(),
-                           bluetooth_button->isChecked() ? deviceList->currentText() : QString())
+        applyInputProblems(peerValues(), password->text(), boundDunEntry(valuesShownIn(*this)))
         + settingsInputProblems();
-    if (problems.isEmpty() && !mayReplacePeerFile(name)) {
+    // Looked at before the account file is saved, which makes the account
+    // the peer file's owner.
+    const bool ownAccount = hasSettingsFile(name);
+    const QFileInfo peer(system.peerFile(name));
+    const bool peerSeen = peer.exists() || peer.isSymLink();
+    if (problems.isEmpty() && peerSeen && !ownAccount && !userAllowsReplacing(peer.filePath())) {
         // Saving the settings alone would make the peer file this account's
         // own, to be replaced by the next Apply and removed by Delete.
         QMessageBox::warning(this, tr("Apply"),
                              tr("Nothing was saved: the peer file %1 was kept.\n"
                                 "Choose another account name.")
-                                 .arg(system.peerFile(name)));
+                                 .arg(peer.filePath()));
         return;
     }
-    FileFailures failures;
-    QStringList commandProblems;
+    SystemResult result;
     // Refused input writes no file at all, the account file included.
     if (problems.isEmpty()) {
         Config store(settingsPrefix + name, UserChoices);
-        failures = saveAccount(store, &commandProblems);
+        // A peer file the dialog could not see (in a folder only root may
+        // read) is no account's: the helper keeps it.
+        result = saveAccount(store, ownAccount || peerSeen);
     }
     addAccountName(acname->currentText());
-    reportApplyProblems(problems, failures, commandProblems);
+    reportApplyProblems(problems, result);
 }
 
-bool PPPConfig::mayReplacePeerFile(const QString &name)
+bool PPPConfig::userAllowsReplacing(const QString &peerFile)
 {
-    const QFileInfo peer(system.peerFile(name));
-    if (!peer.exists() && !peer.isSymLink())
-        return true;
-    if (hasSettingsFile(name))
-        return true;
     return QMessageBox::question(this, tr("Apply"),
                                  tr("The peer file %1 belongs to no account of this program.\n"
                                     "Replace it?")
-                                     .arg(peer.filePath()),
+                                     .arg(peerFile),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 
-void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailures &failures,
-                                    const QStringList &commandProblems)
+void PPPConfig::reportApplyProblems(const QStringList &problems, const SystemResult &result)
 {
-    if (problems.isEmpty() && failures.isEmpty() && commandProblems.isEmpty())
+    if (problems.isEmpty() && result.succeeded())
         return;
     QStringList lines;
-    if (!problems.isEmpty()) {
-        lines << tr("No file was written:");
-        lines += problems;
-    }
-    if (!failures.isEmpty()) {
+    const auto paragraph = [&lines](const QString &heading, const QStringList &body) {
+        if (body.isEmpty())
+            return;
         if (!lines.isEmpty())
             lines << QString();
-        lines << tr("These files could not be written:");
-        for (const FileFailure &failure : failures)
-            lines << tr("%1: %2").arg(failure.path, failure.reason);
+        lines << heading;
+        lines += body;
+    };
+    QStringList failures;
+    for (const FileFailure &failure : result.failures)
+        failures << tr("%1: %2").arg(failure.path, failure.reason);
+    paragraph(tr("No file was written:"), problems);
+    if (!result.notWritten.isEmpty()) {
+        paragraph(tr("The system files were not written:"),
+                  result.notWritten + QStringList(tr("The account's own settings were saved.")));
     }
-    if (!commandProblems.isEmpty()) {
-        if (!lines.isEmpty())
-            lines << QString();
-        lines << tr("The Bluetooth service restart did not succeed:");
-        lines += commandProblems;
-    }
+    paragraph(tr("These files could not be written:"), failures);
+    paragraph(tr("The Bluetooth service restart did not succeed:"), result.commandProblems);
     QMessageBox::warning(this, tr("Apply"), lines.join(QLatin1Char('\n')));
 }
 

@@ -3,7 +3,7 @@
 
 #include "form/pppconfigbase.h"
 #include "syswriters/commandrunner.h"
-#include "syswriters/systemfile.h"
+#include "syswriters/systemapply.h"
 #include "syswriters/systemlayout.h"
 
 #include <memory>
@@ -36,12 +36,10 @@ public:
     // Stores the form into an open account settings store (all keys).
     void storeAccount(Config &store) const;
     // Stores the form into store and saves it; then, unless that failed,
-    // writes the peer file, the account's secrets lines and, on the Bluetooth
-    // path, the RFCOMM binding with the Bluetooth service restart, showing
-    // meanwhile that the dialog waits. Returns each file that could not be
-    // written; commandProblems, when given, receives a line for each restart
-    // command that did not succeed.
-    FileFailures saveAccount(Config &store, QStringList *commandProblems = nullptr);
+    // writes the system files (applySystemFiles): itself as root, through the
+    // privileged helper otherwise, showing meanwhile that the dialog waits.
+    // Returns what was not done.
+    SystemResult saveAccount(Config &store, bool mayReplacePeerFile = true);
     // The form's values as the peer file needs them.
     PeerValues peerValues() const;
 
@@ -72,11 +70,11 @@ private:
     // True when name is an account of this program: it has its own settings
     // file (being in the list proves nothing, typing a name puts it there).
     static bool hasSettingsFile(const QString &name);
-    // Whether Apply may replace the peer file of name: yes when there is none
-    // or it is the account's own; otherwise the user is asked.
-    bool mayReplacePeerFile(const QString &name);
-    void reportApplyProblems(const QStringList &problems, const FileFailures &failures,
-                             const QStringList &commandProblems);
+    // Asks whether Apply may replace a peer file of no account.
+    bool userAllowsReplacing(const QString &peerFile);
+    // Shows refused input and what the writing of the system files did not
+    // do in one box; nothing when there is nothing to say.
+    void reportApplyProblems(const QStringList &problems, const SystemResult &result);
 
     Config *loadedAccountStore = nullptr;
     SystemLayout system;

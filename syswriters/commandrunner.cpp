@@ -41,11 +41,16 @@ int CheckedRunner::run(const QStringList &commandLine)
 
 int ProcessRunner::run(const QStringList &commandLine)
 {
+    QByteArray ignored;
+    return run(commandLine, QByteArray(), ignored);
+}
+
+int ProcessRunner::run(const QStringList &commandLine, const QByteArray &input, QByteArray &output)
+{
     if (commandLine.isEmpty())
         return NotStarted;
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // A group of its own, so that stopping it reaches what it started too.
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
 
@@ -64,9 +69,12 @@ int ProcessRunner::run(const QStringList &commandLine)
     QObject::connect(&limit, &QTimer::timeout, &loop, stop);
 
     process.start(commandLine.first(), commandLine.mid(1));
-    if (!process.waitForStarted(timeLimitMs))
+    if (!process.waitForStarted(-1))
         return NotStarted;
-    limit.start(timeLimitMs);
+    process.write(input);
+    process.closeWriteChannel();
+    if (timeLimitMs >= 0)
+        limit.start(timeLimitMs);
     if (process.state() != QProcess::NotRunning)
         loop.exec();
     if (process.state() != QProcess::NotRunning) {
@@ -75,6 +83,7 @@ int ProcessRunner::run(const QStringList &commandLine)
         process.waitForFinished(-1);
     }
 
+    output = process.readAllStandardOutput();
     if (stopped)
         return Stopped;
     if (process.exitStatus() != QProcess::NormalExit)

@@ -51,8 +51,12 @@ class ProcessRunner : public CommandRunner
 public:
     static constexpr int defaultTimeLimitMs = 30 * 1000;
 
+    // A negative time limit waits for as long as the command runs.
     explicit ProcessRunner(int timeLimitMs = defaultTimeLimitMs) : timeLimitMs(timeLimitMs) { }
     int run(const QStringList &commandLine) override;
+    // The same, with input on the command's standard input and its standard
+    // output kept in output; its standard error stays this program's.
+    int run(const QStringList &commandLine, const QByteArray &input, QByteArray &output);
 
 private:
     int timeLimitMs;

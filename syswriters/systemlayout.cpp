@@ -1,5 +1,17 @@
 #include "syswriters/systemlayout.h"
 
+#include <unistd.h>
+
+bool SystemLayout::runsAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+QString SystemLayout::installedApplyHelper()
+{
+    return QStringLiteral(DIALUP_APPLY_HELPER);
+}
+
 QString SystemLayout::peerFile(const QString &accountName) const
 {
     return peersDir + QLatin1Char('/') + accountName;

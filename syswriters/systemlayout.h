@@ -30,6 +30,17 @@ struct SystemLayout
                                      QStringLiteral("restart") };
     QStringList pccardInsert = { QStringLiteral("pccardctl"), QStringLiteral("insert") };
 
+    // Whether Apply and Delete hand the system files to the privileged
+    // helper: only root may write them itself.
+    bool throughHelper = !runsAsRoot();
+    // The privileged helper with what starts it: pkexec asks for the
+    // administrator's password (or what polkit grants instead), then runs
+    // the helper, whose request comes on standard input.
+    QStringList applyHelper = { QStringLiteral("/usr/bin/pkexec"), installedApplyHelper() };
+
+    static bool runsAsRoot();
+    static QString installedApplyHelper();
+
     // The peer file of an account: the peers folder, "/", the account name.
     QString peerFile(const QString &accountName) const;
 

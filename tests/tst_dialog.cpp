@@ -1,6 +1,7 @@
 #include "account/pppconfig.h"
 #include "app/language.h"
 #include "form/radiogroupbox.h"
+#include "syswriters/rfcommbinding.h"
 
 #include "support/testsupport.h"
 
@@ -175,6 +176,45 @@ private slots:
         QVERIFY(settings.contains("\nBTDUN = 00:11:22:33:44:55,12\n") && settings.contains("\ndefaultroute = 1\n") && runner.commands.size() == 3);
         QVERIFY(fileContent(scratch.layout.rfcommConf).contains("channel 12;") && fileContent(scratch.layout.peerFile("Office")).startsWith("/dev/rfcomm0\n"));
         QCOMPARE(catcher.boxes, QStringList());
+    }
+
+    // As an ordinary user the privileged helper writes the same files, binds the same and deletes; without the rights
+    // the box says why in plain words and the account file is still saved.
+    void throughTheHelper()
+    {
+        Scratch scratch;
+        scratch.layout.throughHelper = true;
+        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root };
+        QVERIFY(putFile(scratch.layout.papSecrets, "# secrets\nother Home \"x\"\nguest Office \"old\"\n"));
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        dialog.serial_button->click();
+        BoxCatcher catcher;
+        fillOffice(dialog);
+        clickApply(dialog);
+        for (const QString &written : { scratch.layout.peerFile("Office"), scratch.layout.papSecrets, scratch.layout.chapSecrets })
+            QCOMPARE(fileContent(written), fileContent(TESTDATA_DIR "/office/" + QFileInfo(written).fileName()));
+        QCOMPARE(catcher.boxes, QStringList());
+        dialog.bluetooth_button->click();
+        dialog.deviceList->addItem("00:11:22:33:44:55,12");
+        dialog.apply_button->click();
+        QCOMPARE(fileContent(scratch.layout.rfcommConf), rfcommConfText("/dev/rfcomm0", "00:11:22:33:44:55,12").toUtf8());
+        dialog.del_account_button->click();
+        QVERIFY(!QFile::exists(scratch.layout.peerFile("Office")) && runner.commands.isEmpty());
+
+        const QList<std::pair<QStringList, QString>> denials = {
+            { { "sh", "-c", "cat >/dev/null; exit 126" }, "The administrator's password was not given." },
+            { { "/nonexistent/pkexec", "helper" }, "Install the package \"pkexec\", or run this program as root." } };
+        for (const auto &[helper, why] : denials) {
+            scratch.layout.applyHelper = helper;
+            PPPConfig denied(nullptr, nullptr, scratch.layout, &runner);
+            catcher.boxes.clear();
+            fillOffice(denied, "Denied");
+            clickApply(denied);
+            const QString box = catcher.boxes.value(0);
+            QVERIFY2(catcher.boxes.size() == 1 && box.startsWith("Apply: The system files were not written:\n") && box.contains(why)
+                         && box.endsWith(".\nThe account's own settings were saved."), qPrintable(box));
+            QVERIFY(QFile::exists(scratch.accountFile("Denied")) && !QFile::exists(scratch.layout.peerFile("Denied")));
+        }
     }
 
     // A file not read whole stays byte for byte through start-up and a walk; a byte-order mark is skipped.

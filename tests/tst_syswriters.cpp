@@ -1,4 +1,5 @@
 #include "syswriters/accountfiles.h"
+#include "syswriters/applyhelper.h"
 #include "syswriters/applyinput.h"
 #include "syswriters/peerfile.h"
 #include "syswriters/rfcommbinding.h"
@@ -159,6 +160,39 @@ private slots:
     }
 
     // No reason: bound, PIN and link key gone, service restarted (failing commands are no failure); else no change.
+    // A request the privileged helper cannot read, or one that breaks a rule of the dialog's, writes nothing and says why.
+    void helperRefusesWholeRequests()
+    {
+        AccountValues office = fallbackValues();
+        office.insert("Bluetooth", true);
+        const auto apply = [&](const QString &key, const QVariant &value, const QString &name = "Office") {
+            AccountValues values = office;
+            if (!value.isValid())
+                values.remove(key);
+            else
+                values.insert(key, value);
+            return applyRequest(name, values, true);
+        };
+        const QList<std::pair<QByteArray, QString>> rows = {
+            { "garbage", "no JSON object" }, { QByteArray(maxRequestBytes, ' ') + "{}", "too long" },
+            { apply("speed", 9600), "\"speed\" is missing, too long or not of its kind" }, { apply("phone", {}), "\"phone\"" },
+            { apply("username", QString(maxFieldLength + 1, 'u')), "\"username\"" }, { apply("shell", "/bin/sh"), "not an account's" },
+            { apply("device", "/dev/ttyS0 connect /bin/sh"), "Device must be one" }, { apply("password", "a\nb"), "Password holds" },
+            { apply("dialmode", 1.5), "\"dialmode\"" }, { apply("BTDUN", "00:11:22:33:44:55,1\nx"), "BT DUN holds" },
+            { apply("phone", "1", "../../etc/x"), "cannot be used as a file name" }, { deleteRequest("..") , "cannot be used" },
+            { R"({"operation":"chmod","name":"Office"})", "not one of an apply or a delete" },
+            { R"({"operation":"delete","name":"Office","force":true})", "not one of an apply or a delete" } };
+        for (const auto &[request, why] : rows) {
+            Scratch scratch;
+            RecordingRunner runner;
+            const SystemResult result = serveRequest(request, scratch.layout, runner);
+            QVERIFY2(result.notWritten.size() == 1 && result.notWritten[0].contains(why), qPrintable(result.notWritten.join('|')));
+            QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth") + entriesOf(scratch.root + "/etc"),
+                     QStringList({ "bluetooth", "ppp" }));
+            QVERIFY(runner.commands.isEmpty() && result.failures.isEmpty());
+        }
+    }
+
     void bluetoothBinding()
     {
         const QList<std::tuple<QString, QString, QString>> rows = { { "/dev/rfcomm0", dunEntry, "" },

@@ -196,6 +196,42 @@ Soll sie ersetzt werden?</translation>
         <source>Speed must be a whole number, such as 115200.</source>
         <translation>Die Geschwindigkeit muss eine ganze Zahl sein, etwa 115200.</translation>
     </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The peer file %1 was not removed:</source>
+        <translation>Die Peer-Datei %1 wurde nicht entfernt:</translation>
+    </message>
+    <message>
+        <source>Writing the system files...</source>
+        <translation>Die Systemdateien werden geschrieben...</translation>
+    </message>
+    <message>
+        <source>The system files were not written:</source>
+        <translation>Die Systemdateien wurden nicht geschrieben:</translation>
+    </message>
+    <message>
+        <source>The account&apos;s own settings were saved.</source>
+        <translation>Die eigenen Einstellungen des Kontos wurden gespeichert.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.</source>
+        <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.</translation>
+    </message>
+    <message>
+        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <translation>Zum Schreiben sind Administratorrechte nötig, die %1 erfragt; es konnte nicht gestartet werden. Installieren Sie das Paket &quot;pkexec&quot; oder starten Sie dieses Programm als root.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password was not given.</source>
+        <translation>Das Administratorpasswort wurde nicht eingegeben.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <translation>Das System hat es nicht erlaubt, oder das Hilfsprogramm %1 ist nicht installiert.</translation>
+    </message>
 </context>
 <context>
     <name>PPPConfigBase</name>

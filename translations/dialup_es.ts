@@ -196,6 +196,42 @@ Replace it?</source>
         <source>Speed must be a whole number, such as 115200.</source>
         <translation>La velocidad debe ser un número entero, como 115200.</translation>
     </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>The peer file %1 was not removed:</source>
+        <translation>El archivo de par %1 no se eliminó:</translation>
+    </message>
+    <message>
+        <source>Writing the system files...</source>
+        <translation>Escribiendo los archivos del sistema...</translation>
+    </message>
+    <message>
+        <source>The system files were not written:</source>
+        <translation>Los archivos del sistema no se escribieron:</translation>
+    </message>
+    <message>
+        <source>The account&apos;s own settings were saved.</source>
+        <translation>La configuración propia de la cuenta se guardó.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.</source>
+        <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.</translation>
+    </message>
+    <message>
+        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <translation>Escribirlos requiere los derechos de administrador, que %1 solicita; no se pudo iniciar. Instale el paquete &quot;pkexec&quot; o ejecute este programa como root.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password was not given.</source>
+        <translation>No se introdujo la contraseña de administrador.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <translation>El sistema no lo permitió, o el programa auxiliar %1 no está instalado.</translation>
+    </message>
 </context>
 <context>
     <name>PPPConfigBase</name>

@@ -196,6 +196,42 @@ Le remplacer&#xa0;?</translation>
         <source>Speed must be a whole number, such as 115200.</source>
         <translation>La vitesse doit être un nombre entier, comme 115200.</translation>
     </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>The peer file %1 was not removed:</source>
+        <translation>Le fichier de pair %1 n&apos;a pas été supprimé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Writing the system files...</source>
+        <translation>Écriture des fichiers système...</translation>
+    </message>
+    <message>
+        <source>The system files were not written:</source>
+        <translation>Les fichiers système n&apos;ont pas été écrits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The account&apos;s own settings were saved.</source>
+        <translation>Les réglages propres au compte ont été enregistrés.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.</source>
+        <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.</translation>
+    </message>
+    <message>
+        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <translation>Les écrire demande les droits d&apos;administrateur, que %1 demande&#xa0;; il n&apos;a pas pu être lancé. Installez le paquet &quot;pkexec&quot; ou lancez ce programme en tant que root.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password was not given.</source>
+        <translation>Le mot de passe administrateur n&apos;a pas été donné.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <translation>Le système ne l&apos;a pas permis, ou l&apos;assistant %1 n&apos;est pas installé.</translation>
+    </message>
 </context>
 <context>
     <name>PPPConfigBase</name>

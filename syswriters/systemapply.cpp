@@ -1,0 +1,59 @@
+#include "syswriters/systemapply.h"
+
+#include "syswriters/accountfiles.h"
+#include "syswriters/accountname.h"
+#include "syswriters/applyinput.h"
+#include "syswriters/commandrunner.h"
+#include "syswriters/peerfile.h"
+#include "syswriters/rfcommbinding.h"
+#include "syswriters/systemlayout.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
+                              const QString &name, const AccountValues &values,
+                              bool mayReplacePeerFile)
+{
+    SystemResult result;
+    const PeerValues peer = peerValuesOf(name, values);
+    const QString password = values.value(QStringLiteral("password")).toString();
+    result.notWritten = applyInputProblems(peer, password, boundDunEntry(values));
+    if (!result.notWritten.isEmpty())
+        return result;
+    const QFileInfo peerFile(layout.peerFile(name));
+    if (!mayReplacePeerFile && (peerFile.exists() || peerFile.isSymLink())) {
+        result.notWritten << QCoreApplication::translate(
+            "PPPConfig", "The peer file %1 belongs to no account of this program.")
+                                 .arg(peerFile.filePath());
+        return result;
+    }
+
+    result.failures = writeAccountFiles(layout, peer, password);
+    if (values.value(QStringLiteral("Bluetooth")).toBool()) {
+        CheckedRunner checked(runner);
+        result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(values));
+        result.commandProblems = checked.problems;
+    }
+    return result;
+}
+
+SystemResult removePeerFile(const SystemLayout &layout, const QString &name)
+{
+    SystemResult result;
+    if (name.isEmpty())
+        return result;
+    if (!isSafeAccountName(name)) {
+        result.notWritten << QCoreApplication::translate(
+            "PPPConfig", "The account name \"%1\" cannot be used as a file name: "
+                         "it must not hold \"/\" or a control character, nor be \".\" or \"..\".")
+                                 .arg(name);
+        return result;
+    }
+    const QString path = layout.peerFile(name);
+    if (std::optional<FileFailure> failure = nonRegularFileAt(path))
+        result.failures << *failure;
+    else if (std::optional<FileFailure> failure = removeFileIfPresent(path))
+        result.failures << *failure;
+    return result;
+}

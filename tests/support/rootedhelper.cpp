@@ -1,0 +1,26 @@
+// The privileged helper on a scratch machine: its system under the root given first; each command it would run is
+// appended to <root>/commands instead.
+#include "syswriters/applyhelper.h"
+#include "syswriters/commandrunner.h"
+#include "syswriters/systemlayout.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+struct CommandFile : CommandRunner
+{
+    QString path;
+    int run(const QStringList &commandLine) override
+    {
+        QFile file(path);
+        return file.open(QIODevice::Append) && file.write(commandLine.join(' ').toUtf8() + '\n') > 0 ? 0 : 1;
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    CommandFile commands;
+    commands.path = application.arguments().value(1) + "/commands";
+    return runApplyHelper(SystemLayout::rootedAt(application.arguments().value(1)), commands);
+}
