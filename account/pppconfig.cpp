@@ -371,9 +371,11 @@ FileFailures PPPConfig::saveAccount(Config &store, QStringList *commandProblems)
 
     if (bluetooth_button->isChecked()) {
         // The service restart takes a while; the dialog must not look dead.
-        WaitNotice notice(this, TabWidget2, tr("Restarting the Bluetooth service..."));
+        WaitNotice notice(this, TabWidget2, tr("Binding the phone over Bluetooth..."));
         CheckedRunner checked(*runner);
         failures += bindBluetooth(system, checked, btdevice->text(), deviceList->currentText());
+        if (bindingMethod(system) == BindingMethod::None)
+            checked.problems << bindingUnavailableText();
         if (commandProblems)
             *commandProblems += checked.problems;
     }
@@ -442,7 +444,7 @@ void PPPConfig::reportApplyProblems(const QStringList &problems, const FileFailu
     if (!commandProblems.isEmpty()) {
         if (!lines.isEmpty())
             lines << QString();
-        lines << tr("The Bluetooth service restart did not succeed:");
+        lines << tr("The Bluetooth binding did not succeed:");
         lines += commandProblems;
     }
     QMessageBox::warning(this, tr("Apply"), lines.join(QLatin1Char('\n')));

@@ -179,7 +179,7 @@ private slots:
             QCOMPARE(fileContent(layout.rfcommConf), reason.isEmpty() ? bound.toUtf8() : QByteArray(QFileInfo(layout.rfcommConf).isDir() ? "<unreadable>" : "old\n"));
             QCOMPARE(QFile::exists(layout.bluetoothPin) || QFile::exists(layout.linkKey), !reason.isEmpty());
             QCOMPARE(runner.commands, reason.isEmpty() ? QList<QStringList>({ { "pccardctl", "eject" },
-                     { "/etc/rc.d/init.d/bluetooth", "restart" }, { "pccardctl", "insert" } }) : QList<QStringList>());
+                     layout.bluetoothRestart, { "pccardctl", "insert" } }) : QList<QStringList>());
             QVERIFY2(reason.isEmpty() ? failures.isEmpty() : failures.size() == 1 && failures.first().path == layout.rfcommConf
                      && failures.first().reason.contains(reason), qPrintable(reason));
         }
