@@ -188,6 +188,36 @@ private slots:
                               real.run({ "/nonexistent/program" }), real.run({}) }),
                  QList<int>({ 3, CommandRunner::Crashed, CommandRunner::NotStarted, CommandRunner::NotStarted }));
     }
+
+    // Without the service script BlueZ's tool binds: release, bind, nothing else; a bind's message (it exits with 0)
+    // and a device the tool would take for rfcomm0 are failures.
+    void rfcommToolBinds()
+    {
+        Scratch scratch;
+        SystemLayout &layout = scratch.layout;
+        QVERIFY(QFile::remove(layout.bluetoothRestart[0]) && QDir().mkpath(scratch.root + "/usr/bin") && putFile(layout.rfcommTool, "", 0755));
+        RecordingRunner runner;
+        runner.message = "Can't create device: Address already in use";
+        const FileFailures failures = bindBluetooth(layout, runner, "/dev/rfcomm1", dunEntry) + bindBluetooth(layout, runner, "/dev/ttyS0", dunEntry);
+        QCOMPARE(runner.commands, QList<QStringList>({ { layout.rfcommTool, "release", "rfcomm1" },
+                                                       { layout.rfcommTool, "bind", "rfcomm1", "00:11:22:33:44:55", "1" } }));
+        QVERIFY(failures.size() == 2 && failures[0].reason == runner.message && failures[1].path == "/dev/ttyS0");
+        QVERIFY(fileContent(layout.rfcommConf).contains("rfcomm1 {\n    bind yes;\n    device 00:11:22:33:44:55;\n    channel 1;"));
+    }
+
+    // At start each block of "bind yes;" that Apply would accept is bound, the first of a name only; the rest is skipped.
+    void recordedBindingsAtStart()
+    {
+        const RecordedBindings recorded = recordedBindings(fileContent(TESTDATA_DIR "/rfcomm/recorded.conf"));
+        QStringList bound, skipped;
+        for (const RecordedBinding &binding : recorded.bindings)
+            bound << binding.devicePath + " " + binding.dunEntry;
+        for (const QString &line : recorded.skipped)
+            skipped << line.section(':', 0, 0);
+        QCOMPARE(bound, QStringList({ "/dev/rfcomm0 00:11:22:33:44:55,1", "/dev/rfcomm1 0a:1b:2c:3d:4e:5f,30" }));
+        QCOMPARE(skipped, QStringList({ "rfcomm2", "rfcomm3", "../tty", "rfcomm0", "rfcomm4" }));
+        QVERIFY(recordedBindings("rfcomm0 { bind yes; device 00:11:22:33:44:55; channel \"1; }").bindings.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSysWriters)
