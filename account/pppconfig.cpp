@@ -280,10 +280,10 @@ SystemResult PPPConfig::saveAccount(Config &store, bool mayReplacePeerFile)
     const AccountValues values = valuesShownIn(*this);
     if (!system.throughHelper && !bluetooth_button->isChecked())
         return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
-    // The service restart, or the administrator's password, takes a while:
+    // The binding, or the administrator's password, takes a while:
     // the dialog must not look dead.
     WaitNotice notice(this, TabWidget2,
-                      bluetooth_button->isChecked() ? tr("Restarting the Bluetooth service...")
+                      bluetooth_button->isChecked() ? tr("Binding the phone over Bluetooth...")
                                                     : tr("Writing the system files..."));
     if (system.throughHelper)
         return callApplyHelper(system, applyRequest(name, values, mayReplacePeerFile));
@@ -354,7 +354,7 @@ void PPPConfig::reportApplyProblems(const QStringList &problems, const SystemRes
                   result.notWritten + QStringList(tr("The account's own settings were saved.")));
     }
     paragraph(tr("These files could not be written:"), failures);
-    paragraph(tr("The Bluetooth service restart did not succeed:"), result.commandProblems);
+    paragraph(tr("The Bluetooth binding did not succeed:"), result.commandProblems);
     QMessageBox::warning(this, tr("Apply"), lines.join(QLatin1Char('\n')));
 }
 

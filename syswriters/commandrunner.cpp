@@ -8,7 +8,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-QString commandProblem(const QStringList &commandLine, int status)
+QString commandProblem(const QStringList &commandLine, int status, const QString &errorText)
 {
     QString why;
     switch (status) {
@@ -26,6 +26,8 @@ QString commandProblem(const QStringList &commandLine, int status)
     default:
         why = QCoreApplication::translate("PPPConfig", "failed with exit status %1").arg(status);
     }
+    if (!errorText.isEmpty())
+        why = QCoreApplication::translate("PPPConfig", "%1: %2").arg(why, errorText);
     return QCoreApplication::translate("PPPConfig", "%1: %2")
         .arg(commandLine.join(QLatin1Char(' ')), why);
 }
@@ -33,7 +35,7 @@ QString commandProblem(const QStringList &commandLine, int status)
 int CheckedRunner::run(const QStringList &commandLine)
 {
     const int status = runner.run(commandLine);
-    const QString problem = commandProblem(commandLine, status);
+    const QString problem = commandProblem(commandLine, status, runner.errorText());
     if (!problem.isEmpty())
         problems.append(problem);
     return status;
@@ -47,10 +49,10 @@ int ProcessRunner::run(const QStringList &commandLine)
 
 int ProcessRunner::run(const QStringList &commandLine, const QByteArray &input, QByteArray &output)
 {
+    lastErrorText.clear();
     if (commandLine.isEmpty())
         return NotStarted;
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // A group of its own, so that stopping it reaches what it started too.
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
 
@@ -84,6 +86,8 @@ int ProcessRunner::run(const QStringList &commandLine, const QByteArray &input, 
     }
 
     output = process.readAllStandardOutput();
+    // Only the end of a long one: the report is a message box.
+    lastErrorText = QString::fromLocal8Bit(process.readAllStandardError().right(500)).trimmed();
     if (stopped)
         return Stopped;
     if (process.exitStatus() != QProcess::NormalExit)

@@ -22,11 +22,17 @@ public:
     // Runs program and arguments (commandLine[0] is the program) without a
     // shell and waits for it. Returns the exit status or a NoExitStatus.
     virtual int run(const QStringList &commandLine) = 0;
+
+    // What the last command run wrote to its standard error, trimmed; empty
+    // when it wrote nothing or this runner does not keep it.
+    virtual QString errorText() const { return QString(); }
 };
 
-// Why commandLine did not succeed, given what run() answered for it, naming
-// the command line; empty for exit status 0.
-QString commandProblem(const QStringList &commandLine, int status);
+// Why commandLine did not succeed, given what run() answered for it and what
+// it wrote to its standard error, naming the command line; empty for exit
+// status 0.
+QString commandProblem(const QStringList &commandLine, int status,
+                       const QString &errorText = QString());
 
 // Runs each command through another runner and keeps commandProblem's text
 // for every one that did not succeed, so that the caller can report them.
@@ -35,6 +41,7 @@ class CheckedRunner : public CommandRunner
 public:
     explicit CheckedRunner(CommandRunner &runner) : runner(runner) { }
     int run(const QStringList &commandLine) override;
+    QString errorText() const override { return runner.errorText(); }
 
     QStringList problems;
 
@@ -42,8 +49,9 @@ private:
     CommandRunner &runner;
 };
 
-// Runs commands as processes. While one runs, the calling thread's events are
-// handled (windows keep painting), so the thread needs a QCoreApplication.
+// Runs commands as processes; the end of their standard error is kept for
+// errorText(). While one runs, the calling thread's events are handled
+// (windows keep painting), so the thread needs a QCoreApplication.
 // A command still running after the time limit is killed together with every
 // process it started in its process group (a hanging init script's helpers).
 class ProcessRunner : public CommandRunner
@@ -55,11 +63,13 @@ public:
     explicit ProcessRunner(int timeLimitMs = defaultTimeLimitMs) : timeLimitMs(timeLimitMs) { }
     int run(const QStringList &commandLine) override;
     // The same, with input on the command's standard input and its standard
-    // output kept in output; its standard error stays this program's.
+    // output kept in output.
     int run(const QStringList &commandLine, const QByteArray &input, QByteArray &output);
+    QString errorText() const override { return lastErrorText; }
 
 private:
     int timeLimitMs;
+    QString lastErrorText;
 };
 
 #endif

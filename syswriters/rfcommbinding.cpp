@@ -1,11 +1,13 @@
 #include "syswriters/rfcommbinding.h"
 
 #include "syswriters/commandrunner.h"
+#include "syswriters/rfcommconf.h"
 #include "syswriters/systemfileslock.h"
 #include "syswriters/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 
@@ -20,61 +22,6 @@ QString dunAddress(const QString &dunEntry)
 QString dunChannel(const QString &dunEntry)
 {
     return dunEntry.mid(18);
-}
-
-// conf with the block of device name replaced by block (the first such
-// block; later ones go) or, when it has none, with block appended. Every
-// other byte stays as it was. Blocks are "name { ... }"; "#" starts a comment
-// up to the line's end, double quotes a string. Nothing when conf cannot be
-// split so (a brace or a string left open): guessing could cost another
-// device its binding.
-std::optional<QByteArray> withBlock(const QByteArray &conf, const QByteArray &name,
-                                    const QByteArray &block)
-{
-    QList<std::pair<qsizetype, qsizetype>> spans;   // start, length of each block of name
-    qsizetype wordStart = -1;
-    qsizetype wordEnd = -1;
-    qsizetype blockStart = -1;
-    int depth = 0;
-    for (qsizetype i = 0; i < conf.size(); ++i) {
-        const char c = conf[i];
-        if (c == '#') {
-            while (i + 1 < conf.size() && conf[i + 1] != '\n')
-                ++i;
-        } else if (c == '"') {
-            i = conf.indexOf('"', i + 1);
-            if (i < 0)
-                return std::nullopt;
-        } else if (c == '{') {
-            if (depth++ == 0)
-                blockStart = conf.mid(wordStart, wordEnd - wordStart) == name ? wordStart : -1;
-            wordStart = wordEnd = -1;
-        } else if (c == '}') {
-            if (--depth < 0)
-                return std::nullopt;
-            if (depth == 0 && blockStart >= 0)
-                spans.append({ blockStart, i + 1 - blockStart });
-        } else if (c == ';') {
-            wordStart = wordEnd = -1;
-        } else if (depth == 0 && !QByteArrayView(" \t\r\n").contains(c)) {
-            if (wordEnd != i)
-                wordStart = i;
-            wordEnd = i + 1;
-        }
-    }
-    if (depth != 0)
-        return std::nullopt;
-
-    QByteArray result = conf;
-    if (spans.isEmpty()) {
-        if (!result.isEmpty() && !result.endsWith('\n'))
-            result += '\n';
-        return result + block;
-    }
-    // The block's own line feed is there already after the old block.
-    for (qsizetype k = spans.size() - 1; k >= 0; --k)
-        result.replace(spans[k].first, spans[k].second, k == 0 ? block.chopped(1) : QByteArray());
-    return result;
 }
 
 } // namespace
@@ -131,7 +78,7 @@ std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QSt
     std::optional<FileFailure> failure = readFileIfPresent(target, conf);
     if (!failure) {
         const std::optional<QByteArray> merged =
-            withBlock(conf, rfcommDeviceName(devicePath).toLatin1(),
+            rfcommConfWithBlock(conf, rfcommDeviceName(devicePath).toLatin1(),
                       rfcommConfText(devicePath, dunEntry).toLatin1());
         if (merged)
             failure = replaceFile(target, *merged, 0644);
@@ -144,6 +91,43 @@ std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QSt
     return failure;
 }
 
+BindingMethod bindingMethod(const SystemLayout &layout)
+{
+    if (!QStandardPaths::findExecutable(layout.bluetoothRestart.value(0)).isEmpty())
+        return BindingMethod::ServiceScript;
+    if (!QStandardPaths::findExecutable(layout.rfcommTool).isEmpty())
+        return BindingMethod::RfcommTool;
+    return BindingMethod::None;
+}
+
+QString bindingUnavailableText()
+{
+    return QCoreApplication::translate(
+        "PPPConfig", "Bluetooth binding is not available on this system: the phone was not bound. "
+                     "Install BlueZ (the Debian package \"bluez\") and apply again.");
+}
+
+std::optional<FileFailure> bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
+                                              const QString &devicePath, const QString &dunEntry)
+{
+    // The tool takes any other name for device 0, which would bind a device
+    // the peer file does not use.
+    static const QRegularExpression rfcommName(
+        QRegularExpression::anchoredPattern(QStringLiteral("rfcomm[0-9]{1,3}")));
+    const QString name = rfcommDeviceName(devicePath);
+    if (!rfcommName.match(name).hasMatch())
+        return FileFailure { devicePath, QCoreApplication::translate(
+                                             "PPPConfig", "BlueZ binds only devices named rfcomm and a number") };
+    // Releasing a device that is not bound only says so: not a failure.
+    runner.run({ layout.rfcommTool, QStringLiteral("release"), name });
+    // A bind that fails still exits with 0; its message tells.
+    if (runner.run({ layout.rfcommTool, QStringLiteral("bind"), name, dunAddress(dunEntry),
+                     dunChannel(dunEntry) }) == 0
+        && !runner.errorText().isEmpty())
+        return FileFailure { devicePath, runner.errorText() };
+    return std::nullopt;
+}
+
 FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
                            const QString &devicePath, const QString &dunEntry)
 {
@@ -154,12 +138,61 @@ FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
         return { *failure };
 
     FileFailures failures;
-    for (const QString &path : { layout.bluetoothPin, layout.linkKey }) {
-        if (std::optional<FileFailure> failure = removeFileIfPresent(path))
+    switch (bindingMethod(layout)) {
+    case BindingMethod::ServiceScript:
+        for (const QString &path : { layout.bluetoothPin, layout.linkKey }) {
+            if (std::optional<FileFailure> failure = removeFileIfPresent(path))
+                failures.append(*failure);
+        }
+        for (const QStringList &command :
+             { layout.pccardEject, layout.bluetoothRestart, layout.pccardInsert })
+            runner.run(command);
+        break;
+    case BindingMethod::RfcommTool:
+        if (std::optional<FileFailure> failure = bindWithRfcommTool(layout, runner, devicePath, dunEntry))
             failures.append(*failure);
+        break;
+    case BindingMethod::None:
+        break;
     }
-    for (const QStringList &command :
-         { layout.pccardEject, layout.bluetoothRestart, layout.pccardInsert })
-        runner.run(command);
     return failures;
+}
+
+RecordedBindings recordedBindings(const QByteArray &conf)
+{
+    RecordedBindings recorded;
+    const std::optional<QList<RfcommConfBlock>> blocks = rfcommConfBlocks(conf);
+    if (!blocks) {
+        recorded.skipped << QStringLiteral("everything: a brace or a quote is left open");
+        return recorded;
+    }
+    QStringList seen;
+    for (const RfcommConfBlock &block : *blocks) {
+        const QString name = QString::fromLocal8Bit(block.name);
+        QString address, channel;
+        bool bind = false;
+        for (const QByteArray &bytes : block.statements) {
+            const QString statement = QString::fromLocal8Bit(bytes);
+            const QString key = statement.section(QLatin1Char(' '), 0, 0);
+            const QString value = statement.section(QLatin1Char(' '), 1);
+            if (key == QLatin1String("bind"))
+                bind = value == QLatin1String("yes");
+            else if (key == QLatin1String("device"))
+                address = value;
+            else if (key == QLatin1String("channel"))
+                channel = value;
+        }
+        const RecordedBinding binding { devPrefix + name, address + QLatin1Char(',') + channel };
+        QString problem = bindingProblem(binding.devicePath, binding.dunEntry);
+        if (!bind)
+            problem = QStringLiteral("not bound at start (no \"bind yes;\")");
+        else if (seen.contains(name))
+            problem = QStringLiteral("bound by an earlier block already");
+        if (problem.isEmpty())
+            recorded.bindings << binding;
+        else
+            recorded.skipped << name + QLatin1String(": ") + problem;
+        seen << name;
+    }
+    return recorded;
 }

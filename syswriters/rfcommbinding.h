@@ -4,6 +4,7 @@
 #include "syswriters/systemfile.h"
 
 #include <QString>
+#include <QStringList>
 
 class CommandRunner;
 struct SystemLayout;
@@ -31,10 +32,30 @@ QString rfcommConfText(const QString &devicePath, const QString &dunEntry);
 std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QString &devicePath,
                                            const QString &dunEntry);
 
-// Binds the Bluetooth serial device to the phone: writeRfcommConf, removes
-// the stored PIN and link key, then ejects the PC cards, restarts the
+// How this system binds a Bluetooth serial device: through the Bluetooth
+// service script (bluetoothRestart's program, rfcomm.conf read by the
+// service), with BlueZ's rfcomm tool, or not at all. The script wins where
+// both are there.
+enum class BindingMethod { ServiceScript, RfcommTool, None };
+BindingMethod bindingMethod(const SystemLayout &layout);
+
+// What Apply says on a system of BindingMethod::None, and how to change that.
+QString bindingUnavailableText();
+
+// Binds the device to the entry's address and channel with the rfcomm tool:
+// "rfcomm release <name>", then "rfcomm bind <name> <address> <channel>".
+// A failure when the device name is not rfcomm and a number, or when the
+// bind wrote a message though it exited with 0 (what the tool does); a bind
+// that exits otherwise is for a CheckedRunner to report.
+std::optional<FileFailure> bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
+                                              const QString &devicePath, const QString &dunEntry);
+
+// Binds the Bluetooth serial device to the phone. First writeRfcommConf: the
+// record of the binding. Then, by bindingMethod: with the service script,
+// removes the stored PIN and link key, then ejects the PC cards, restarts the
 // Bluetooth service and inserts the cards, each command after the one before
-// has ended. When the device path or DUN entry cannot make a binding, or
+// has ended; with the rfcomm tool, bindWithRfcommTool; with neither, nothing
+// more. When the device path or DUN entry cannot make a binding, or
 // rfcomm.conf cannot be written, nothing else happens: restarting the service
 // then would only bring back the old binding without its pairing. Each
 // command runs whatever the one before answered; to learn which of them did
@@ -42,5 +63,22 @@ std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QSt
 // removed is a failure.
 FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
                            const QString &devicePath, const QString &dunEntry);
+
+// A binding recorded in rfcomm.conf, in bindBluetooth's terms.
+struct RecordedBinding
+{
+    QString devicePath;   // "/dev/" and the block's name
+    QString dunEntry;     // the block's device address, a comma and its channel
+};
+
+// What rfcomm.conf (conf) asks to bind at start: each block with "bind yes;"
+// that bindingProblem finds nothing wrong with, the first one of a device
+// name only. Every other block is in skipped, as "<name>: <why>".
+struct RecordedBindings
+{
+    QList<RecordedBinding> bindings;
+    QStringList skipped;
+};
+RecordedBindings recordedBindings(const QByteArray &conf);
 
 #endif

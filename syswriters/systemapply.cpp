@@ -34,6 +34,8 @@ SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
         CheckedRunner checked(runner);
         result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(values));
         result.commandProblems = checked.problems;
+        if (bindingMethod(layout) == BindingMethod::None)
+            result.commandProblems << bindingUnavailableText();
     }
     return result;
 }

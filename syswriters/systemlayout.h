@@ -24,11 +24,14 @@ struct SystemLayout
     // Service discovery tool, run as "<sdptool> browse".
     QString sdptool = QStringLiteral("/usr/bin/sdptool");
 
-    // The Bluetooth service restart, in the order they run.
+    // The Bluetooth service restart, in the order they run. Only where the
+    // service script (bluetoothRestart's program) is there; elsewhere
+    // BlueZ's rfcomm tool binds the device itself.
     QStringList pccardEject = { QStringLiteral("pccardctl"), QStringLiteral("eject") };
     QStringList bluetoothRestart = { QStringLiteral("/etc/rc.d/init.d/bluetooth"),
                                      QStringLiteral("restart") };
     QStringList pccardInsert = { QStringLiteral("pccardctl"), QStringLiteral("insert") };
+    QString rfcommTool = QStringLiteral("/usr/bin/rfcomm");
 
     // Whether Apply and Delete hand the system files to the privileged
     // helper: only root may write them itself.
@@ -45,7 +48,9 @@ struct SystemLayout
     QString peerFile(const QString &accountName) const;
 
     // The real layout with every file path placed under root (which must
-    // exist); commands are left as they are.
+    // exist), the service script and the rfcomm tool too, since whether they
+    // are there decides how Bluetooth is bound; other commands are left as
+    // they are.
     static SystemLayout rootedAt(const QString &root);
 };
 

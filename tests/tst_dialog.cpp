@@ -176,6 +176,9 @@ private slots:
         QVERIFY(settings.contains("\nBTDUN = 00:11:22:33:44:55,12\n") && settings.contains("\ndefaultroute = 1\n") && runner.commands.size() == 3);
         QVERIFY(fileContent(scratch.layout.rfcommConf).contains("channel 12;") && fileContent(scratch.layout.peerFile("Office")).startsWith("/dev/rfcomm0\n"));
         QCOMPARE(catcher.boxes, QStringList());
+        QVERIFY(QFile::remove(scratch.layout.bluetoothRestart[0]));   // neither the service script nor the rfcomm tool
+        QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
+        QVERIFY(catcher.boxes.size() == 1 && catcher.boxes[0].contains("not available on this system") && runner.commands.size() == 3);
     }
 
     // As an ordinary user the privileged helper writes the same files, binds the same and deletes; without the rights
@@ -286,10 +289,10 @@ private slots:
     void restartCommandsEndAndAreReported()
     {
         Scratch scratch;
-        scratch.layout.pccardEject = { "sh", "-c", "exit 3" };
+        scratch.layout.pccardEject = { "sh", "-c", "echo no card >&2; exit 3" };
         scratch.layout.bluetoothRestart = { "sleep", "5" };
         scratch.layout.pccardInsert = { "/nonexistent/pccardctl" };
-        const QString reported = "sh -c exit 3: failed with exit status 3\nsleep 5: did not finish in time and was stopped\n"
+        const QString reported = "sh -c echo no card >&2; exit 3: failed with exit status 3: no card\nsleep 5: did not finish in time and was stopped\n"
                                  "/nonexistent/pccardctl: could not be started";
         ProcessRunner processes(500);
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &processes);

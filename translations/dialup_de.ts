@@ -141,10 +141,6 @@ und versuchen Sie es erneut.</translation>
         <translation>Zweiter DNS</translation>
     </message>
     <message>
-        <source>Restarting the Bluetooth service...</source>
-        <translation>Bluetooth-Dienst wird neu gestartet...</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the peer file %1 was kept.
 Choose another account name.</source>
         <translation>Es wurde nichts gespeichert: Die Peer-Datei %1 wurde beibehalten.
@@ -159,10 +155,6 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>No file was written:</source>
         <translation>Keine Datei wurde geschrieben:</translation>
-    </message>
-    <message>
-        <source>The Bluetooth service restart did not succeed:</source>
-        <translation>Der Neustart des Bluetooth-Dienstes ist nicht gelungen:</translation>
     </message>
     <message>
         <source>could not be started</source>
@@ -195,6 +187,22 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>Speed must be a whole number, such as 115200.</source>
         <translation>Die Geschwindigkeit muss eine ganze Zahl sein, etwa 115200.</translation>
+    </message>
+    <message>
+        <source>Binding the phone over Bluetooth...</source>
+        <translation>Telefon wird über Bluetooth verbunden...</translation>
+    </message>
+    <message>
+        <source>The Bluetooth binding did not succeed:</source>
+        <translation>Die Bluetooth-Bindung ist nicht gelungen:</translation>
+    </message>
+    <message>
+        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
+        <translation>Bluetooth-Bindung ist auf diesem System nicht verfügbar: das Telefon wurde nicht gebunden. Installieren Sie BlueZ (das Debian-Paket &quot;bluez&quot;) und übernehmen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only devices named rfcomm and a number</source>
+        <translation>BlueZ bindet nur Geräte, die rfcomm und eine Zahl heißen</translation>
     </message>
     <message>
         <source>Delete</source>

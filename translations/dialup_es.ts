@@ -141,10 +141,6 @@ inténtelo de nuevo.</translation>
         <translation>DNS secundario</translation>
     </message>
     <message>
-        <source>Restarting the Bluetooth service...</source>
-        <translation>Reiniciando el servicio Bluetooth...</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the peer file %1 was kept.
 Choose another account name.</source>
         <translation>No se guardó nada: se conservó el archivo de par %1.
@@ -159,10 +155,6 @@ Replace it?</source>
     <message>
         <source>No file was written:</source>
         <translation>No se escribió ningún archivo:</translation>
-    </message>
-    <message>
-        <source>The Bluetooth service restart did not succeed:</source>
-        <translation>No se pudo reiniciar el servicio Bluetooth:</translation>
     </message>
     <message>
         <source>could not be started</source>
@@ -195,6 +187,22 @@ Replace it?</source>
     <message>
         <source>Speed must be a whole number, such as 115200.</source>
         <translation>La velocidad debe ser un número entero, como 115200.</translation>
+    </message>
+    <message>
+        <source>Binding the phone over Bluetooth...</source>
+        <translation>Vinculando el teléfono por Bluetooth...</translation>
+    </message>
+    <message>
+        <source>The Bluetooth binding did not succeed:</source>
+        <translation>La vinculación Bluetooth no tuvo éxito:</translation>
+    </message>
+    <message>
+        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
+        <translation>La vinculación Bluetooth no está disponible en este sistema: el teléfono no se vinculó. Instale BlueZ (el paquete Debian &quot;bluez&quot;) y aplique de nuevo.</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only devices named rfcomm and a number</source>
+        <translation>BlueZ solo vincula dispositivos llamados rfcomm y un número</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -141,10 +141,6 @@ et réessayer.</translation>
         <translation>Second DNS</translation>
     </message>
     <message>
-        <source>Restarting the Bluetooth service...</source>
-        <translation>Redémarrage du service Bluetooth...</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the peer file %1 was kept.
 Choose another account name.</source>
         <translation>Rien n&apos;a été enregistré&#xa0;: le fichier de pair %1 a été conservé.
@@ -159,10 +155,6 @@ Le remplacer&#xa0;?</translation>
     <message>
         <source>No file was written:</source>
         <translation>Aucun fichier n&apos;a été écrit&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The Bluetooth service restart did not succeed:</source>
-        <translation>Le redémarrage du service Bluetooth a échoué&#xa0;:</translation>
     </message>
     <message>
         <source>could not be started</source>
@@ -195,6 +187,22 @@ Le remplacer&#xa0;?</translation>
     <message>
         <source>Speed must be a whole number, such as 115200.</source>
         <translation>La vitesse doit être un nombre entier, comme 115200.</translation>
+    </message>
+    <message>
+        <source>Binding the phone over Bluetooth...</source>
+        <translation>Liaison du téléphone par Bluetooth...</translation>
+    </message>
+    <message>
+        <source>The Bluetooth binding did not succeed:</source>
+        <translation>La liaison Bluetooth n&apos;a pas réussi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
+        <translation>La liaison Bluetooth n&apos;est pas disponible sur ce système&#xa0;: le téléphone n&apos;a pas été lié. Installez BlueZ (le paquet Debian &quot;bluez&quot;) et appliquez à nouveau.</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only devices named rfcomm and a number</source>
+        <translation>BlueZ ne lie que les périphériques nommés rfcomm suivi d&apos;un nombre</translation>
     </message>
     <message>
         <source>Delete</source>

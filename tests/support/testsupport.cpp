@@ -50,6 +50,8 @@ Scratch::Scratch() : home(dir.filePath("home")), root(dir.filePath("root")), lay
     QDir().mkpath(home + "/Choices/common");
     QDir().mkpath(root + "/etc/ppp");
     QDir().mkpath(root + "/etc/bluetooth");
+    QDir().mkpath(root + "/etc/rc.d/init.d");   // the service script binds, as on the device; no rfcomm tool
+    putFile(layout.bluetoothRestart[0], "", 0755);
     qputenv("HOME", QFile::encodeName(home));
     qunsetenv("LANG");
 }

@@ -28,16 +28,18 @@ private:
     void (*savedHandler)(int);
 };
 
-// Stands in for the system's programs: keeps each command line, answers exitStatus.
+// Stands in for the system's programs: keeps each command line, answers exitStatus and message.
 class RecordingRunner : public CommandRunner
 {
 public:
     int run(const QStringList &commandLine) override { commands << commandLine; return exitStatus; }
+    QString errorText() const override { return message; }
     QList<QStringList> commands;
     int exitStatus = 0;
+    QString message;
 };
 
-// A scratch machine: HOME with its account folder and the system layout with /etc/ppp and /etc/bluetooth.
+// A scratch machine: HOME with its account folder and the system layout with /etc/ppp, /etc/bluetooth and the service script.
 struct Scratch
 {
     Scratch();
