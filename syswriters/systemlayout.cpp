@@ -24,5 +24,7 @@ SystemLayout SystemLayout::rootedAt(const QString &root)
                            &layout.rfcommConf, &layout.bluetoothPin, &layout.linkKey,
                            &layout.lockFile, &layout.bluetoothRestart[0], &layout.rfcommTool })
         *path = root + *path;
+    // The scratch files are the caller's own.
+    layout.throughHelper = false;
     return layout;
 }

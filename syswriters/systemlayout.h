@@ -50,7 +50,7 @@ struct SystemLayout
     // The real layout with every file path placed under root (which must
     // exist), the service script and the rfcomm tool too, since whether they
     // are there decides how Bluetooth is bound; other commands are left as
-    // they are.
+    // they are. The caller, who owns root, writes the files itself.
     static SystemLayout rootedAt(const QString &root);
 };
 

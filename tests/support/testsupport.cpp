@@ -46,7 +46,6 @@ FileSizeLimit::~FileSizeLimit()
 
 Scratch::Scratch() : home(dir.filePath("home")), root(dir.filePath("root")), layout(SystemLayout::rootedAt(root))
 {
-    layout.throughHelper = false;   // as root, whoever runs the tests
     QDir().mkpath(home + "/Choices/common");
     QDir().mkpath(root + "/etc/ppp");
     QDir().mkpath(root + "/etc/bluetooth");
