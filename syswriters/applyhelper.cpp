@@ -182,5 +182,8 @@ SystemResult callApplyHelper(const SystemLayout &layout, const QByteArray &reque
     } else {
         result.notWritten << commandProblem(layout.applyHelper, status);
     }
+    // pkexec says why it refused ("No authentication agent found").
+    if (!processes.errorText().isEmpty())
+        result.notWritten << processes.errorText();
     return result;
 }

@@ -206,7 +206,7 @@ private slots:
 
         const QList<std::pair<QStringList, QString>> denials = {
             { { "sh", "-c", "cat >/dev/null; exit 126" }, "The administrator's password was not given." },
-            { { "sh", "-c", "exit 127" }, "The system did not allow it, or the helper -c is not installed." },
+            { { "sh", "-c", "echo No agent. >&2; exit 127" }, "The system did not allow it, or the helper -c is not installed.\nNo agent." },
             { { "/nonexistent/pkexec", "helper" }, "Install the package \"pkexec\", or run this program as root." } };
         for (const auto &[helper, why] : denials) {
             scratch.layout.applyHelper = helper;
