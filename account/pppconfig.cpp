@@ -8,8 +8,6 @@
 #include "form/radiogroupbox.h"
 #include "syswriters/accountname.h"
 #include "syswriters/applyhelper.h"
-#include "syswriters/applyinput.h"
-#include "syswriters/peerfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -229,11 +227,6 @@ void PPPConfig::bt_selected()
     setBluetoothSearchEnabled(true);
 }
 
-PeerValues PPPConfig::peerValues() const
-{
-    return peerValuesOf(acname->currentText(), valuesShownIn(*this));
-}
-
 QStringList PPPConfig::settingsInputProblems() const
 {
     // The account file keeps a value on one line and reads it back without
@@ -294,8 +287,7 @@ void PPPConfig::Apply()
 {
     const QString name = acname->currentText();
     const QStringList problems =
-        applyInputProblems(peerValues(), password->text(), boundDunEntry(valuesShownIn(*this)))
-        + settingsInputProblems();
+        systemFileProblems(name, valuesShownIn(*this)) + settingsInputProblems();
     // Looked at before the account file is saved, which makes the account
     // the peer file's owner.
     const bool ownAccount = hasSettingsFile(name);

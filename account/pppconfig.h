@@ -9,7 +9,6 @@
 #include <memory>
 
 class Config;
-struct PeerValues;
 
 // The account editor: the dialog's behaviour behind the form. It keeps no
 // account record of its own; the form's widgets are the account being edited,
@@ -40,8 +39,6 @@ public:
     // privileged helper otherwise, showing meanwhile that the dialog waits.
     // Returns what was not done.
     SystemResult saveAccount(Config &store, bool mayReplacePeerFile = true);
-    // The form's values as the peer file needs them.
-    PeerValues peerValues() const;
 
     // The account folder: $HOME/Choices/common/
     static QString accountDirectory();

@@ -60,11 +60,6 @@ AccountValues checkedValues(const QJsonObject &given, QString &why)
     return values;
 }
 
-QJsonArray textArray(const QStringList &texts)
-{
-    return QJsonArray::fromStringList(texts);
-}
-
 QStringList textsOf(const QJsonValue &value)
 {
     QStringList texts;
@@ -79,9 +74,9 @@ QByteArray answerText(const SystemResult &result)
     for (const FileFailure &failure : result.failures)
         failures.append(QJsonObject { { QStringLiteral("path"), failure.path },
                                       { QStringLiteral("reason"), failure.reason } });
-    return compact({ { QStringLiteral("notWritten"), textArray(result.notWritten) },
+    return compact({ { QStringLiteral("notWritten"), QJsonArray::fromStringList(result.notWritten) },
                      { QStringLiteral("failures"), failures },
-                     { QStringLiteral("commandProblems"), textArray(result.commandProblems) } });
+                     { QStringLiteral("commandProblems"), QJsonArray::fromStringList(result.commandProblems) } });
 }
 
 std::optional<SystemResult> parseAnswer(const QByteArray &text)

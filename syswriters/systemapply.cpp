@@ -11,14 +11,19 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+QStringList systemFileProblems(const QString &name, const AccountValues &values)
+{
+    return applyInputProblems(peerValuesOf(name, values),
+                              values.value(QStringLiteral("password")).toString(),
+                              boundDunEntry(values));
+}
+
 SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
                               const QString &name, const AccountValues &values,
                               bool mayReplacePeerFile)
 {
     SystemResult result;
-    const PeerValues peer = peerValuesOf(name, values);
-    const QString password = values.value(QStringLiteral("password")).toString();
-    result.notWritten = applyInputProblems(peer, password, boundDunEntry(values));
+    result.notWritten = systemFileProblems(name, values);
     if (!result.notWritten.isEmpty())
         return result;
     const QFileInfo peerFile(layout.peerFile(name));
@@ -29,7 +34,9 @@ SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
         return result;
     }
 
-    result.failures = writeAccountFiles(layout, peer, password);
+    const PeerValues peer = peerValuesOf(name, values);
+    result.failures =
+        writeAccountFiles(layout, peer, values.value(QStringLiteral("password")).toString());
     if (values.value(QStringLiteral("Bluetooth")).toBool()) {
         CheckedRunner checked(runner);
         result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(values));

@@ -23,8 +23,12 @@ struct SystemResult
     }
 };
 
+// Why no system file may be written for the account name with values: the
+// applyInputProblems of its peer values, password and bound DUN entry.
+QStringList systemFileProblems(const QString &name, const AccountValues &values);
+
 // Everything Apply writes outside $HOME for the account name: after the same
-// checks as the dialog's (applyInputProblems; when one fails nothing is
+// checks as the dialog's (systemFileProblems; when one fails nothing is
 // written), writeAccountFiles and, on the Bluetooth path, bindBluetooth with
 // its commands through runner. A peer file that is there already (a link or
 // anything else included) is replaced only when mayReplacePeerFile; else
