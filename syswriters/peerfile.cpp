@@ -12,13 +12,15 @@
 namespace {
 
 // Characters that a modem dials or chat passes through without the shell or
-// pppd giving them a meaning of their own.
+// pppd giving them a meaning of their own. '*' is dialled too but is a shell
+// pattern: "ATDT*99#" could become the name of a file in pppd's working folder,
+// so a number holding it is quoted.
 bool isDialCharacter(QChar c)
 {
     const char16_t u = c.unicode();
     if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'D') || (u >= 'a' && u <= 'd'))
         return true;
-    return QStringView(u"*#+,WPT!@-").contains(c);
+    return QStringView(u"#+,WPT!@-").contains(c);
 }
 
 QString withBackslashBefore(const QString &text, QStringView special)
@@ -96,6 +98,8 @@ QString peerFileText(const PeerValues &values)
     line(values.crtscts ? QStringLiteral("crtscts") : QStringLiteral("nocrtscts"));
     line(QStringLiteral("noipdefault"));
     line(QStringLiteral("modem"));
+    // Debian's /etc/ppp/options says "auth"; a provider never authenticates itself to its caller.
+    line(QStringLiteral("noauth"));
     if (!values.userName.isEmpty())
         line(QStringLiteral("user ") + quoteWord(values.userName));
     if (values.dialMode == 2) {

@@ -46,7 +46,7 @@ QString printedOption(const QByteArray &output, const QByteArray &name)
 // Runs a connect option as pppd does (/bin/sh -c, standard input and output on the raw line) with a pseudo-terminal
 // as the modem, which answers OK and then CONNECT: each line chat sent (up to its carriage return) and, last, whether
 // chat ended well.
-QByteArrayList modemReceives(const QString &connect)
+QByteArrayList modemReceives(const QString &connect, const QString &workingFolder)
 {
     const int modem = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (modem < 0 || ::grantpt(modem) != 0 || ::unlockpt(modem) != 0)
@@ -60,6 +60,7 @@ QByteArrayList modemReceives(const QString &connect)
     QProcess shell;
     shell.setStandardInputFile(line);
     shell.setStandardOutputFile(line);
+    shell.setWorkingDirectory(workingFolder);
     shell.start("/bin/sh", { "-c", connect });
     QByteArrayList sent;
     QByteArray got;
@@ -104,7 +105,7 @@ private slots:
     {
         const QList<QPair<QString, QString>> rows = { { "", "" }, { "init", "A\"B\\C$D`E'F$(id)" }, { "init", "AT\\N3\\\\" },
             { "init", "AT^SYSCFG=2,2,3FFFFFFF,1,2;\\Q3" }, { "init", "@/dev/null" }, { "init", "EOT" }, { "init", "" },
-            { "phone", "+49 (30) 555 1234" }, { "phone", "5;$(id)'\"\\`|&>x^M\\T" }, { "account", "it's #1 \"x\"\\ Сеть" },
+            { "phone", "+49 (30) 555 1234" }, { "phone", "5;$(id)'\"\\`|&>x^M\\T" }, { "phone", "*99#" }, { "account", "it's #1 \"x\"\\ Сеть" },
             { "user", "J \"Doe\" \\ o'n #1" }, { "user", "" }, { "demand", "" } };   // chat's own escapes, a file, a chat word
         for (const auto &[field, typed] : rows) {
             PeerValues values;
@@ -118,13 +119,14 @@ private slots:
             QVERIFY(putFile(peer, peerFileText(values).toUtf8()));
 
             const QByteArray options = inPrivateNamespace({ "dryrun", scratch.path(), PPPD_PROGRAM, peer });
-            for (const char *option : { "/dev/ttyS0", "115200", "crtscts", "noipdefault", "modem", "usepeerdns", "defaultroute" })
+            for (const char *option : { "/dev/ttyS0", "115200", "crtscts", "noipdefault", "modem", "noauth", "usepeerdns", "defaultroute" })
                 QVERIFY2(options.contains("\n" + QByteArray(option) + "\t\t# "), options.constData());
             QCOMPARE(printedOption(options, "remotename"), values.accountName);
             QCOMPARE(printedOption(options, "user"), values.userName.isEmpty() ? "<absent>" : values.userName);
             QCOMPARE(printedOption(options, "idle") + printedOption(options, "connect-delay"), QString("1206000"));
 
-            QCOMPARE(modemReceives(printedOption(options, "connect")),
+            QVERIFY(putFile(scratch.filePath("ATDTX99#"), ""));   // what an unquoted *99# would match in the shell
+            QCOMPARE(modemReceives(printedOption(options, "connect"), scratch.path()),
                      QByteArrayList({ values.initString.toUtf8(), "ATDT" + values.phone.toUtf8(), "chat ended" }));
         }
     }
