@@ -2,22 +2,13 @@
 // with Debian's stock /etc/ppp/options beside its files, through a modem stand-in, to an ISP's pppd.
 #include "config/config.h"
 #include "syswriters/systemapply.h"
-#include "syswriters/systemlayout.h"
 
 #include "support/testsupport.h"
 
 #include <QtTest>
 
-namespace {
-
-struct LinkCase
-{
-    const char *tag;
-    AccountValues changes;   // to the worked example
-    QString ispPassword;
-    QByteArray method, modem;   // the authentication the ISP requires; the lines the modem gets
-    int exitStatus;             // of the client's pppd, after SIGTERM when the link came up
-};
+// The worked example with changes; the ISP's password and authentication; the modem's lines; pppd's exit status.
+struct LinkCase { const char *tag; AccountValues changes; QString ispPassword; QByteArray method, modem; int exitStatus; };
 
 const QString hostileUser = "J \"Doe\" \\ o'n $HOME #1", hostilePassword = "p\"w\\ $x #y 'z'",
               hostileInit = "AT&F \"Q\" \\N3 $HOME #1 'x'";
@@ -30,15 +21,13 @@ const QList<LinkCase> cases = {
 };
 
 // Every byte as pppd's octal escape: the ISP's secrets, quoted apart from the program's own quoting.
-QByteArray octal(const QString &text)
+static QByteArray octal(const QString &text)
 {
     QByteArray word;
     for (const char c : text.toUtf8())
         word += "\\" + QByteArray::number(uchar(c), 8).rightJustified(3, '0');
     return word;
 }
-
-} // namespace
 
 class TestRealLink : public QObject
 {
@@ -68,9 +57,7 @@ private slots:
         guest.setProcessChannelMode(QProcess::MergedChannels);
         guest.setStandardInputFile(QProcess::nullDevice());
         guest.start("python3", { LINK_DIR "/boot.py", scratch.path(), LINK_DIR "/guest.sh" });
-        const bool ended = guest.waitForFinished(240000);
-        if (!ended)
-            guest.kill(), guest.waitForFinished();
+        const bool ended = guest.waitForFinished(240000) || (guest.kill(), guest.waitForFinished(), false);
         const QByteArray console = guest.readAll();
         qInfo().noquote() << console.mid(console.indexOf("guest up"));
         if (!console.contains("guest up") || !ended) {

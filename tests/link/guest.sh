@@ -3,15 +3,13 @@
 # there and Debian's stock options beside them, through the modem stand-in to the ISP; what it saw goes to the folder.
 # linux.uml keeps only the FXSAVE registers (boot.py), so glibc here must not use AVX-512.
 export PATH=/usr/sbin:/usr/bin:/sbin:/bin GLIBC_TUNABLES=glibc.cpu.hwcaps=-AVX512F,-AVX512VL,-AVX512BW
-T=$(dirname "$0")
-echo "guest up"
+T=$(dirname "$0"); echo "guest up"
 mount -t proc proc /proc; mount -t sysfs sys /sys; mkdir /dev/pts; mount -t devpts pts /dev/pts
 mount -t hostfs -o "$1" scratch /mnt
 for d in /etc/ppp /run /tmp /root; do mount -t tmpfs tmpfs $d; done
-mkdir /run/lock; cp "$T/modem.sh" /run; ip link set lo up
-for m in lib/crc-ccitt drivers/net/slip/slhc drivers/net/ppp/ppp_generic drivers/net/ppp/ppp_async; do
-    insmod "/usr/lib/uml/modules/$(uname -r)/kernel/$m.ko"
-done
+mkdir /run/lock; cp "$T/modem.sh" /run
+for m in lib/crc-ccitt drivers/net/slip/slhc drivers/net/ppp/ppp_generic drivers/net/ppp/ppp_async
+do insmod "/usr/lib/uml/modules/$(uname -r)/kernel/$m.ko"; done
 for c in /mnt/*; do
     echo "case $c"
     rm -rf /etc/ppp/* /dev/ttyS0; cp -r "$c/etc/ppp/." /etc/ppp; cp "$T/../data/link/debian-options" /etc/ppp/options
