@@ -82,11 +82,13 @@ private slots:
         const LinkCase &link = cases[index];
         const QByteArray client = result("client.log"), isp = result("isp/log");
         QCOMPARE(result("modem"), link.modem);
-        QVERIFY2(result("exit").trimmed() == QByteArray::number(link.exitStatus), client);
-        if (link.exitStatus == 19) {
+        if (link.exitStatus == 19) {   // the ISP hangs up after refusing; pppd says 16 when that comes first
+            QVERIFY2(client.contains("PAP authentication failed"), client);
+            QVERIFY2(QByteArrayList({ "19", "16" }).contains(result("exit").trimmed()), client);
             QVERIFY2(!client.contains("IP address") && !result("up").contains("10.0.0."), client);
             return;
         }
+        QVERIFY2(result("exit").trimmed() == QByteArray::number(link.exitStatus), client);
         QVERIFY2(client.contains(link.method + " authentication succeeded"), client);
         QVERIFY2(result("up").contains("inet 10.0.0.2 peer 10.0.0.1/32") && isp.contains("local  IP address 10.0.0.1"), isp);
         QVERIFY2(result("ping").endsWith("rc 0\n"), result("ping"));
