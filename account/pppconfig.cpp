@@ -8,6 +8,7 @@
 #include "form/radiogroupbox.h"
 #include "syswriters/accountname.h"
 #include "syswriters/applyhelper.h"
+#include "syswriters/systemfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,7 +60,7 @@ PPPConfig::~PPPConfig() = default;
 
 QString PPPConfig::accountDirectory()
 {
-    return qEnvironmentVariable("HOME") + QStringLiteral("/Choices/common/");
+    return Config::homeFolder() + QStringLiteral("/Choices/common/");
 }
 
 QString PPPConfig::accountFilePath(const QString &name)
@@ -168,22 +169,35 @@ void PPPConfig::delete_account()
     // Only an account with its own settings file owns its peer file: a name
     // typed into the list may be a hand-written peer such as "provider".
     if (hasSettingsFile(name)) {
-        QFile::remove(accountFilePath(name));
         const QFileInfo peer(system.peerFile(name));
         // No password is asked for a peer file that is surely not there. The
         // empty name has no peer file: its path is the peers folder.
         const bool peerMayBeThere = peer.exists() || peer.isSymLink()
             || !QFileInfo(system.peersDir).isReadable();
-        const SystemResult result = name.isEmpty() || !peerMayBeThere ? SystemResult()
-            : system.throughHelper ? callApplyHelper(system, deleteRequest(name))
-                                   : removePeerFile(system, name);
+        SystemResult result;
+        if (!name.isEmpty() && peerMayBeThere) {
+            result = removeSystemFiles(name, false);
+            // One the user keeps stays; the account goes all the same.
+            if (!result.foreignPeerFile.isEmpty())
+                result = userAllowsRemoving(result.foreignPeerFile) ? removeSystemFiles(name, true)
+                                                                    : SystemResult();
+        }
         QStringList why = result.notWritten;
         for (const FileFailure &failure : result.failures)
             why << failure.reason;
-        if (!why.isEmpty()) {
+        // The settings file goes last: an account whose peer file is still
+        // there (a refusal, a password not given) can be deleted again.
+        std::optional<FileFailure> kept;
+        if (why.isEmpty())
+            kept = removeFileIfPresent(accountFilePath(name));
+        if (!why.isEmpty() || kept) {
             QMessageBox::warning(this, tr("Delete"),
-                                 tr("The peer file %1 was not removed:").arg(peer.filePath())
-                                     + QLatin1Char('\n') + why.join(QLatin1Char('\n')));
+                                 kept ? tr("The settings file %1 was not removed: %2")
+                                            .arg(kept->path, kept->reason)
+                                      : tr("The peer file %1 was not removed:").arg(peer.filePath())
+                                            + QLatin1Char('\n') + why.join(QLatin1Char('\n'))
+                                            + QLatin1Char('\n') + tr("The account was kept."));
+            return;
         }
     }
     removeAccountName(name);
@@ -195,6 +209,12 @@ void PPPConfig::delete_account()
     const QString current = acname->currentText();
     if (!current.isEmpty() && hasSettingsFile(current))
         new_account(current);
+}
+
+SystemResult PPPConfig::removeSystemFiles(const QString &name, bool mayRemoveForeign)
+{
+    return system.throughHelper ? callApplyHelper(system, deleteRequest(name, mayRemoveForeign))
+                                : removePeerFile(system, name, mayRemoveForeign);
 }
 
 bool PPPConfig::hasSettingsFile(const QString &name)
@@ -288,29 +308,36 @@ void PPPConfig::Apply()
     const QString name = acname->currentText();
     const QStringList problems =
         systemFileProblems(name, valuesShownIn(*this)) + settingsInputProblems();
-    // Looked at before the account file is saved, which makes the account
-    // the peer file's owner.
-    const bool ownAccount = hasSettingsFile(name);
-    const QFileInfo peer(system.peerFile(name));
-    const bool peerSeen = peer.exists() || peer.isSymLink();
-    if (problems.isEmpty() && peerSeen && !ownAccount && !userAllowsReplacing(peer.filePath())) {
-        // Saving the settings alone would make the peer file this account's
-        // own, to be replaced by the next Apply and removed by Delete.
-        QMessageBox::warning(this, tr("Apply"),
-                             tr("Nothing was saved: the peer file %1 was kept.\n"
-                                "Choose another account name.")
-                                 .arg(peer.filePath()));
+    // Refused input writes no file at all, the account file included.
+    if (!problems.isEmpty()) {
+        reportApplyProblems(problems, SystemResult());
         return;
     }
+    const bool hadSettingsFile = hasSettingsFile(name);
     SystemResult result;
-    // Refused input writes no file at all, the account file included.
-    if (problems.isEmpty()) {
+    {
         Config store(settingsPrefix + name, UserChoices);
-        // A peer file the dialog could not see (in a folder only root may
-        // read) is no account's: the helper keeps it.
-        result = saveAccount(store, ownAccount || peerSeen);
+        result = saveAccount(store, false);
+        // Whose a peer file is, the writer decides: the dialog may not be
+        // allowed to look into the peers folder.
+        if (!result.foreignPeerFile.isEmpty()) {
+            if (userAllowsReplacing(result.foreignPeerFile)) {
+                result = saveAccount(store, true);
+            } else if (!hadSettingsFile) {
+                // The settings file just made goes too: nothing was saved.
+                store.discardChanges();
+                QFile::remove(store.filePath());
+                QMessageBox::warning(this, tr("Apply"),
+                                     tr("Nothing was saved: the peer file %1 was kept.\n"
+                                        "Choose another account name.")
+                                         .arg(result.foreignPeerFile));
+                return;
+            }
+        }
     }
-    addAccountName(acname->currentText());
+    // A name without a settings file (it could not be saved) is no account.
+    if (hasSettingsFile(name))
+        addAccountName(name);
     reportApplyProblems(problems, result);
 }
 
@@ -319,6 +346,16 @@ bool PPPConfig::userAllowsReplacing(const QString &peerFile)
     return QMessageBox::question(this, tr("Apply"),
                                  tr("The peer file %1 belongs to no account of this program.\n"
                                     "Replace it?")
+                                     .arg(peerFile),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+bool PPPConfig::userAllowsRemoving(const QString &peerFile)
+{
+    return QMessageBox::question(this, tr("Delete"),
+                                 tr("The peer file %1 belongs to no account of this program.\n"
+                                    "Remove it as well?")
                                      .arg(peerFile),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;

@@ -36,11 +36,12 @@ public:
     void storeAccount(Config &store) const;
     // Stores the form into store and saves it; then, unless that failed,
     // writes the system files (applySystemFiles): itself as root, through the
-    // privileged helper otherwise, showing meanwhile that the dialog waits.
-    // Returns what was not done.
-    SystemResult saveAccount(Config &store, bool mayReplacePeerFile = true);
+    // privileged helper otherwise, showing meanwhile that the dialog waits;
+    // a peer file this program did not write is replaced only when
+    // mayReplacePeerFile. Returns what was not done.
+    SystemResult saveAccount(Config &store, bool mayReplacePeerFile);
 
-    // The account folder: $HOME/Choices/common/
+    // The account folder: <Config::homeFolder()>/Choices/common/
     static QString accountDirectory();
     // The settings file of account name inside the account folder.
     static QString accountFilePath(const QString &name);
@@ -67,8 +68,12 @@ private:
     // True when name is an account of this program: it has its own settings
     // file (being in the list proves nothing, typing a name puts it there).
     static bool hasSettingsFile(const QString &name);
-    // Asks whether Apply may replace a peer file of no account.
+    // Ask whether Apply may replace, or Delete remove, a peer file that
+    // this program did not write.
     bool userAllowsReplacing(const QString &peerFile);
+    bool userAllowsRemoving(const QString &peerFile);
+    // Delete's part outside $HOME: itself as root, through the helper otherwise.
+    SystemResult removeSystemFiles(const QString &name, bool mayRemoveForeign);
     // Shows refused input and what the writing of the system files did not
     // do in one box; nothing when there is nothing to say.
     void reportApplyProblems(const QStringList &problems, const SystemResult &result);

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,19 +101,50 @@ QString Config::settingsFilePath(const QString &name, ConfigScope scope)
     case ExactPath:
         return name;
     case UserChoices: {
-        const QString home = QDir::cleanPath(QDir::homePath());
+        const QString home = homeFolder();
         const QString folder = home + QLatin1String("/Choices/common");
         // A fresh home has no Choices folder yet; without it no account could
         // ever be saved. The folders may hold dial-up passwords: only their
         // owner may look in. The home folder itself is never created.
         for (const QString &level : { home + QLatin1String("/Choices"), folder }) {
-            if (!QDir(level).exists())
+            if (!QDir(level).exists() && homeRefusal(level).isEmpty())
                 ::mkdir(QFile::encodeName(level).constData(), 0700);
         }
         return folder + QLatin1Char('/') + name + QLatin1String(".conf");
     }
     }
     return QString();
+}
+
+namespace {
+Config::UserCheck effectiveUser = ::geteuid;
+}
+
+void Config::setEffectiveUser(UserCheck check)
+{
+    effectiveUser = check;
+}
+
+QString Config::homeFolder()
+{
+    QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty()) {
+        const passwd *entry = ::getpwuid(::geteuid());
+        home = entry ? QFile::decodeName(entry->pw_dir) : QString();
+    }
+    return QDir::cleanPath(home);
+}
+
+QString Config::homeRefusal(const QString &path)
+{
+    const QString home = homeFolder();
+    struct stat status;
+    if (effectiveUser() != 0 || !QDir::cleanPath(path).startsWith(home + QLatin1Char('/'))
+        || ::stat(QFile::encodeName(home).constData(), &status) != 0 || status.st_uid == 0)
+        return QString();
+    return tr("As root, this program writes nothing in %1, which belongs to another user: "
+              "run it as that user.")
+        .arg(home);
 }
 
 void Config::load()
@@ -329,6 +361,12 @@ bool Config::save(const QString &path, QString *failure)
     };
     if (!path.isEmpty())
         settingsPath = path;
+    const QString refusal = homeRefusal(settingsPath);
+    if (!refusal.isEmpty()) {
+        if (failure)
+            *failure = refusal;
+        return false;
+    }
     const QString tempPath = settingsPath + QLatin1String(".new");
     const QByteArray tempName = QFile::encodeName(tempPath);
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <sys/types.h>
+
 class QTextStream;
 
 // How a settings name becomes a file path. The fixed underlying type makes
@@ -13,7 +15,7 @@ class QTextStream;
 // does not know instead of relying on undefined behaviour.
 enum ConfigScope : int {
     ExactPath = 0,   // the name is the path
-    UserChoices = 1  // "$HOME/Choices/common/<name>.conf"
+    UserChoices = 1  // "<homeFolder>/Choices/common/<name>.conf"
 };
 
 // One settings file: named groups of "key = value" lines, read whole when the
@@ -40,8 +42,20 @@ public:
     ~Config();   // saves when modified and the file was read whole
 
     // The file behind a name; for UserChoices the settings folder is created
-    // (last level only, mode 0700) when missing.
+    // (last level only, mode 0700) when missing and homeRefusal allows it.
     static QString settingsFilePath(const QString &name, ConfigScope scope);
+
+    // $HOME, or when it is unset or empty the home the password database
+    // gives the user this process runs as; never the root of the file system.
+    static QString homeFolder();
+    // Why this process must create nothing at path, which lies in the home
+    // folder; empty when it may. Root writes nothing in a home that another
+    // user owns (sudo -E and su -p keep that user's HOME): a folder or file
+    // of root's there would keep the user from saving any account.
+    static QString homeRefusal(const QString &path);
+    // Who this process runs as, for homeRefusal: geteuid unless replaced.
+    using UserCheck = uid_t (*)();
+    static void setEffectiveUser(UserCheck check);
 
     // Makes the group current, creating it (and so marking the store
     // modified) when the file lacks it.
@@ -70,7 +84,8 @@ public:
     void emptyCurrentGroup();
 
     // Writes the whole store now; a non-empty path becomes the store's path.
-    // On failure answers false and, when asked, why ("Permission denied").
+    // On failure (homeRefusal's included) answers false and, when asked, why
+    // ("Permission denied").
     bool save(const QString &path, QString *failure = nullptr);
     // Forgets that the store differs from its file: destruction writes
     // nothing, so a failed save is not tried again behind the caller's back.

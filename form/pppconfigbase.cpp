@@ -381,9 +381,9 @@ void PPPConfigBase::connectSignals()
     connect(serial_button, &QRadioButton::clicked, this, &PPPConfigBase::serial_selected);
     connect(irda_button, &QRadioButton::clicked, this, &PPPConfigBase::irda_selected);
     connect(bluetooth_button, &QRadioButton::clicked, this, &PPPConfigBase::bt_selected);
-    connect(del_account_button, &QPushButton::released, this, &PPPConfigBase::delete_account);
+    connect(del_account_button, &QPushButton::clicked, this, &PPPConfigBase::delete_account);
     connect(acname, &QComboBox::textActivated, this, &PPPConfigBase::new_account);
-    connect(apply_button, &QPushButton::released, this, &PPPConfigBase::Apply);
+    connect(apply_button, &QPushButton::clicked, this, &PPPConfigBase::Apply);
 }
 
 void PPPConfigBase::setFocusChain()

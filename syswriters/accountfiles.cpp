@@ -1,6 +1,7 @@
 #include "syswriters/accountfiles.h"
 
 #include "syswriters/peerfile.h"
+#include "syswriters/peerrecord.h"
 #include "syswriters/secretsfile.h"
 #include "syswriters/systemfileslock.h"
 
@@ -12,5 +13,8 @@ FileFailures writeAccountFiles(const SystemLayout &layout, const PeerValues &val
         return { *lock.failure() };
     if (std::optional<FileFailure> failure = writePeerFile(layout, values))
         return { *failure };
-    return updateSecrets(layout, values.userName, values.accountName, password);
+    FileFailures failures;
+    if (std::optional<FileFailure> failure = recordPeer(layout, values.accountName, true))
+        failures << *failure;
+    return failures + updateSecrets(layout, values.userName, values.accountName, password);
 }

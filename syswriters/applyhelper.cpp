@@ -76,7 +76,8 @@ QByteArray answerText(const SystemResult &result)
                                       { QStringLiteral("reason"), failure.reason } });
     return compact({ { QStringLiteral("notWritten"), QJsonArray::fromStringList(result.notWritten) },
                      { QStringLiteral("failures"), failures },
-                     { QStringLiteral("commandProblems"), QJsonArray::fromStringList(result.commandProblems) } });
+                     { QStringLiteral("commandProblems"), QJsonArray::fromStringList(result.commandProblems) },
+                     { QStringLiteral("foreignPeerFile"), result.foreignPeerFile } });
 }
 
 std::optional<SystemResult> parseAnswer(const QByteArray &text)
@@ -89,6 +90,7 @@ std::optional<SystemResult> parseAnswer(const QByteArray &text)
     SystemResult result;
     result.notWritten = textsOf(answer.value(QStringLiteral("notWritten")));
     result.commandProblems = textsOf(answer.value(QStringLiteral("commandProblems")));
+    result.foreignPeerFile = answer.value(QStringLiteral("foreignPeerFile")).toString();
     for (const QJsonValue &failure : answer.value(QStringLiteral("failures")).toArray())
         result.failures << FileFailure { failure[QStringLiteral("path")].toString(),
                                          failure[QStringLiteral("reason")].toString() };
@@ -105,10 +107,11 @@ QByteArray applyRequest(const QString &name, const AccountValues &values, bool r
                      { QStringLiteral("values"), QJsonObject::fromVariantMap(values) } });
 }
 
-QByteArray deleteRequest(const QString &name)
+QByteArray deleteRequest(const QString &name, bool replacePeerFile)
 {
     return compact({ { QStringLiteral("operation"), QStringLiteral("delete") },
-                     { QStringLiteral("name"), name } });
+                     { QStringLiteral("name"), name },
+                     { QStringLiteral("replacePeerFile"), replacePeerFile } });
 }
 
 SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
@@ -126,9 +129,9 @@ SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
     if (!name.isString() || name.toString().size() > maxFieldLength)
         return refused(QStringLiteral("it names no account"));
 
-    if (operation == QLatin1String("delete") && object.size() == 2)
-        return removePeerFile(layout, name.toString());
     const QJsonValue replace = object.value(QStringLiteral("replacePeerFile"));
+    if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3)
+        return removePeerFile(layout, name.toString(), replace.toBool());
     if (operation != QLatin1String("apply") || !replace.isBool() || object.size() != 4)
         return refused(QStringLiteral("its operation or fields are not one of an apply or a delete"));
     QString why;

@@ -12,10 +12,12 @@ struct SystemLayout;
 // ordinary user. It gets one request on standard input, a JSON object:
 //   {"operation": "apply", "name": "<account>", "replacePeerFile": true|false,
 //    "values": {<every accountFields() key>: text, whole number or true|false}}
-//   {"operation": "delete", "name": "<account>"}
-// and answers on standard output with a JSON object holding the SystemResult:
+//   {"operation": "delete", "name": "<account>", "replacePeerFile": true|false}
+// where replacePeerFile says that the user allowed replacing or removing a
+// peer file this program did not write, and answers on standard output with a
+// JSON object holding the SystemResult:
 //   {"notWritten": [text], "failures": [{"path": text, "reason": text}],
-//    "commandProblems": [text]}
+//    "commandProblems": [text], "foreignPeerFile": text}
 // It never reads the user's home: the account's values come in the request.
 
 // Requests and texts longer than these are refused whole.
@@ -23,7 +25,7 @@ constexpr int maxRequestBytes = 64 * 1024;
 constexpr int maxFieldLength = 1024;
 
 QByteArray applyRequest(const QString &name, const AccountValues &values, bool replacePeerFile);
-QByteArray deleteRequest(const QString &name);
+QByteArray deleteRequest(const QString &name, bool replacePeerFile);
 
 // The helper's side: reads request whole and checks it (the operation, the
 // name, every value present with its kind and length, nothing unknown), then

@@ -5,11 +5,38 @@
 #include "syswriters/applyinput.h"
 #include "syswriters/commandrunner.h"
 #include "syswriters/peerfile.h"
+#include "syswriters/peerrecord.h"
 #include "syswriters/rfcommbinding.h"
+#include "syswriters/systemfileslock.h"
 #include "syswriters/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+namespace {
+
+// The peer file of name, when one is there that this program did not write
+// and the caller may not replace; nothing otherwise. ownText is what this
+// program would write there now (empty for a removal).
+std::optional<SystemResult> keptPeerFile(const SystemLayout &layout, const QString &name,
+                                         const QByteArray &ownText, bool mayReplace)
+{
+    const QFileInfo peerFile(layout.peerFile(name));
+    if (mayReplace || !(peerFile.exists() || peerFile.isSymLink())
+        || isRecordedPeer(layout, name))
+        return std::nullopt;
+    QByteArray text;
+    if (!ownText.isEmpty() && !readFileIfPresent(peerFile.filePath(), text) && text == ownText)
+        return std::nullopt;
+    SystemResult result;
+    result.notWritten << QCoreApplication::translate(
+        "PPPConfig", "The peer file %1 belongs to no account of this program.")
+                             .arg(peerFile.filePath());
+    result.foreignPeerFile = peerFile.filePath();
+    return result;
+}
+
+} // namespace
 
 QStringList systemFileProblems(const QString &name, const AccountValues &values)
 {
@@ -26,15 +53,11 @@ SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
     result.notWritten = systemFileProblems(name, values);
     if (!result.notWritten.isEmpty())
         return result;
-    const QFileInfo peerFile(layout.peerFile(name));
-    if (!mayReplacePeerFile && (peerFile.exists() || peerFile.isSymLink())) {
-        result.notWritten << QCoreApplication::translate(
-            "PPPConfig", "The peer file %1 belongs to no account of this program.")
-                                 .arg(peerFile.filePath());
-        return result;
-    }
-
     const PeerValues peer = peerValuesOf(name, values);
+    if (std::optional<SystemResult> kept = keptPeerFile(
+            layout, name, peerFileText(peer).toLocal8Bit(), mayReplacePeerFile))
+        return *kept;
+
     result.failures =
         writeAccountFiles(layout, peer, values.value(QStringLiteral("password")).toString());
     if (values.value(QStringLiteral("Bluetooth")).toBool()) {
@@ -47,7 +70,8 @@ SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
     return result;
 }
 
-SystemResult removePeerFile(const SystemLayout &layout, const QString &name)
+SystemResult removePeerFile(const SystemLayout &layout, const QString &name,
+                            bool mayRemoveForeign)
 {
     SystemResult result;
     if (name.isEmpty())
@@ -59,10 +83,19 @@ SystemResult removePeerFile(const SystemLayout &layout, const QString &name)
                                  .arg(name);
         return result;
     }
+    const SystemFilesLock lock(layout);
+    if (lock.failure()) {
+        result.failures << *lock.failure();
+        return result;
+    }
+    if (std::optional<SystemResult> kept = keptPeerFile(layout, name, {}, mayRemoveForeign))
+        return *kept;
     const QString path = layout.peerFile(name);
     if (std::optional<FileFailure> failure = nonRegularFileAt(path))
         result.failures << *failure;
     else if (std::optional<FileFailure> failure = removeFileIfPresent(path))
+        result.failures << *failure;
+    else if (std::optional<FileFailure> failure = recordPeer(layout, name, false))
         result.failures << *failure;
     return result;
 }

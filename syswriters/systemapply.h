@@ -16,6 +16,10 @@ struct SystemResult
     QStringList notWritten;       // why no system file was written at all
     FileFailures failures;        // each file that could not be written
     QStringList commandProblems;  // each binding command that did not succeed
+    // A peer file kept because this program did not write it (notWritten
+    // says so too): the user may be asked and the step tried again with
+    // leave to replace or remove it.
+    QString foreignPeerFile;
 
     bool succeeded() const
     {
@@ -31,15 +35,20 @@ QStringList systemFileProblems(const QString &name, const AccountValues &values)
 // checks as the dialog's (systemFileProblems; when one fails nothing is
 // written), writeAccountFiles and, on the Bluetooth path, bindBluetooth with
 // its commands through runner. A peer file that is there already (a link or
-// anything else included) is replaced only when mayReplacePeerFile; else
-// nothing is written.
+// anything else included) is replaced only when this program wrote it: the
+// record lists it (peerrecord.h), or it holds exactly what would be written
+// now (one an earlier version wrote without keeping a record); otherwise only
+// when mayReplacePeerFile, and else nothing is written (foreignPeerFile).
 SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
                               const QString &name, const AccountValues &values,
                               bool mayReplacePeerFile);
 
-// Removes the peer file of the account name when it is a regular file; a
-// missing one is no failure, anything else in its place is kept and reported.
-// An empty name has no peer file; an unsafe one is refused.
-SystemResult removePeerFile(const SystemLayout &layout, const QString &name);
+// Removes the peer file of the account name when it is a regular file and
+// drops it from the record; a missing one is no failure, anything else in its
+// place is kept and reported. One the record does not list is kept
+// (foreignPeerFile) unless mayRemoveForeign. An empty name has no peer file;
+// an unsafe one is refused.
+SystemResult removePeerFile(const SystemLayout &layout, const QString &name,
+                            bool mayRemoveForeign);
 
 #endif

@@ -22,7 +22,7 @@ SystemLayout SystemLayout::rootedAt(const QString &root)
     SystemLayout layout;
     for (QString *path : { &layout.peersDir, &layout.papSecrets, &layout.chapSecrets,
                            &layout.rfcommConf, &layout.bluetoothPin, &layout.linkKey,
-                           &layout.lockFile, &layout.bluetoothRestart[0], &layout.rfcommTool })
+                           &layout.lockFile, &layout.peerRecord, &layout.bluetoothRestart[0], &layout.rfcommTool })
         *path = root + *path;
     // The scratch files are the caller's own.
     layout.throughHelper = false;

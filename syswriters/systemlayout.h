@@ -18,6 +18,8 @@ struct SystemLayout
     QString linkKey = QStringLiteral("/etc/bluetooth/link_key");
     // Held while the files above are read and rewritten (SystemFilesLock).
     QString lockFile = QStringLiteral("/etc/ppp/dialup.lock");
+    // The names of the peer files this program wrote (peerrecord.h).
+    QString peerRecord = QStringLiteral("/etc/ppp/dialup-peers");
     // How long a writer waits for another one to finish, in milliseconds.
     int lockWaitMs = 10000;
 

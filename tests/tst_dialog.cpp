@@ -1,5 +1,6 @@
 #include "account/pppconfig.h"
 #include "app/language.h"
+#include "config/config.h"
 #include "form/radiogroupbox.h"
 #include "syswriters/rfcommbinding.h"
 
@@ -7,6 +8,9 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -80,7 +84,11 @@ class TestDialog : public QObject
 
 private slots:
     void init() { runner.commands.clear(); }
-    void cleanup() { startIn("C"); }
+    void cleanup()
+    {
+        startIn("C");
+        Config::setEffectiveUser(::geteuid);
+    }
 
     // A new form's values, ranges, focus order and picture; the routing box follows its check box.
     void bareForm()
@@ -156,6 +164,8 @@ private slots:
     {
         Scratch scratch;
         QVERIFY(putFile(scratch.layout.papSecrets, "# secrets\nother Home \"x\"\nguest Office \"old\"\n"));
+        // Written by a version that kept no record, exactly as it would be written now: replaced without a question.
+        QVERIFY(QDir().mkpath(scratch.layout.peersDir) && QFile::copy(TESTDATA_DIR "/office/Office", scratch.layout.peerFile("Office")));
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
         dialog.addAccountName("Home");
         dialog.serial_button->click();
@@ -218,6 +228,11 @@ private slots:
             QVERIFY2(catcher.boxes.size() == 1 && box.startsWith("Apply: The system files were not written:\n") && box.contains(why)
                          && box.endsWith(".\nThe account's own settings were saved."), qPrintable(box));
             QVERIFY(QFile::exists(scratch.accountFile("Denied")) && !QFile::exists(scratch.layout.peerFile("Denied")));
+            QVERIFY(putFile(scratch.layout.peerFile("Denied"), "peer\n"));   // a Delete without the rights keeps the account
+            denied.del_account_button->click();
+            QVERIFY2(catcher.boxes.size() == 2 && catcher.boxes[1].endsWith(why + "\nThe account was kept."), qPrintable(catcher.boxes[1]));
+            QVERIFY(QFile::exists(scratch.accountFile("Denied")) && accountList(denied).contains("Denied"));
+            QVERIFY(QFile::remove(scratch.layout.peerFile("Denied")));
         }
     }
 
@@ -256,6 +271,9 @@ private slots:
             fillOffice(dialog, field == "acname" ? value : "Office", field == "phone" ? value : "555");
             if (auto *edit = dialog.findChild<QLineEdit *>(field))
                 edit->setText(value);
+            const QString typed = dialog.acname->currentText();
+            dialog.acname->clear();
+            dialog.acname->setEditText(typed);
             BoxCatcher catcher;
             clickApply(dialog);
             QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes.first().contains(box), qPrintable(catcher.boxes.join('|')));
@@ -263,26 +281,36 @@ private slots:
             QVERIFY(runner.commands.isEmpty() && !QFile::exists(scratch.root + "/evil"));
             const QStringList written = QDir(scratch.home + "/Choices/common").entryList(QDir::Files | QDir::Hidden)
                 + QDir(scratch.root + "/etc/ppp").entryList(QDir::Files);
-            QCOMPARE(written, field == "dun" ? QStringList({ "Network-PPP-Office.conf", "chap-secrets", "dialup.lock", "pap-secrets" })
+            QCOMPARE(written, field == "dun" ? QStringList({ "Network-PPP-Office.conf", "chap-secrets", "dialup-peers", "dialup.lock", "pap-secrets" })
                               : field == "peers" ? QStringList({ "Network-PPP-Office.conf", "dialup.lock", "peers" }) : QStringList());
+            QCOMPARE(accountList(dialog).size(), int(!written.isEmpty()));   // refused input is not listed
         }
     }
 
-    // A peer file of no account (pon's "provider") is never deleted; Apply replaces it only on Yes, No saves nothing.
+    // A peer file this program did not write (pon's "provider") is replaced or removed only on Yes, whoever decides (the
+    // dialog itself or the helper) and whether or not the account has a settings file: No to Apply saves nothing new, No
+    // to Delete keeps the peer file. A typed name's Delete never touches it.
     void peerFileOfNoAccountIsKept()
     {
-        for (const int answer : { 0, int(QMessageBox::No), int(QMessageBox::Yes) }) {
-            Scratch scratch;
-            QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(scratch.layout.peerFile("provider"), "hand-written\n"));
-            PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-            dialog.addAccountName("provider");
-            BoxCatcher catcher(answer);
-            (answer ? dialog.apply_button : dialog.del_account_button)->click();
-            const bool replaced = answer == QMessageBox::Yes;
-            QCOMPARE(fileContent(scratch.layout.peerFile("provider")) != "hand-written\n", replaced);
-            QCOMPARE(catcher.boxes.size(), answer ? 1 + !replaced : 0);   // the question, then "kept"
-            QCOMPARE(QFile::exists(scratch.accountFile("provider")), replaced);
-        }
+        for (const bool helper : { false, true })
+            for (const bool account : { false, true })
+                for (const bool apply : { true, false })
+                    for (const int answer : { int(QMessageBox::No), int(QMessageBox::Yes) }) {
+                        Scratch scratch;
+                        scratch.layout.throughHelper = helper;
+                        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root };
+                        QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(scratch.layout.peerFile("provider"), "hand-written\n"));
+                        if (account)
+                            writeAccount(scratch, "provider", "provider");
+                        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+                        dialog.addAccountName("provider");
+                        BoxCatcher catcher(answer);
+                        (apply ? dialog.apply_button : dialog.del_account_button)->click();
+                        const bool yes = answer == QMessageBox::Yes && (apply || account);
+                        QCOMPARE(fileContent(scratch.layout.peerFile("provider")) == "hand-written\n", !yes);
+                        QCOMPARE(catcher.boxes.size(), apply ? 1 + !yes : int(account));   // the question, then "kept"
+                        QCOMPARE(QFile::exists(scratch.accountFile("provider")), apply && (yes || account));
+                    }
     }
 
     // The restart runs with a busy notice; a command that fails, hangs past the limit or is missing is reported.
@@ -312,6 +340,7 @@ private slots:
         writeAccount(scratch, "Home", "Home");
         writeAccount(scratch, "Office", "Office", "username = guest\nphone = 555\nspeed = 9600\n");
         QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(scratch.layout.peerFile("Office"), "peer\n"));
+        QVERIFY(putFile(scratch.layout.peerRecord, "Other\nOffice\n"));
         QVERIFY(putFile(scratch.root + "/etc/passwd", "root:x:0:0\n"));
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
         dialog.show();
@@ -327,8 +356,13 @@ private slots:
         choose(dialog, "Home");
         const QString home = formState(dialog);
         choose(dialog, "Office");
+        QTest::mousePress(dialog.del_account_button, Qt::LeftButton);   // a press that slides off before it lifts
+        QTest::mouseMove(dialog.del_account_button, QPoint(-9, -9));
+        QTest::mouseRelease(dialog.del_account_button, Qt::LeftButton, {}, QPoint(-9, -9));
+        QVERIFY(QFile::exists(scratch.accountFile("Office")) && QFile::exists(scratch.layout.peerFile("Office")));
         QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
         QVERIFY(!QFile::exists(scratch.accountFile("Office")) && !QFile::exists(scratch.layout.peerFile("Office")));
+        QCOMPARE(fileContent(scratch.layout.peerRecord), QByteArray("Other\n"));
         QCOMPARE(accountList(dialog), QStringList({ "Off", "Home" }));
         QCOMPARE(formState(dialog), home);
         choose(dialog, "Home");
@@ -338,6 +372,40 @@ private slots:
         dialog.addAccountName("../../passwd");
         QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
         QCOMPARE(fileContent(scratch.root + "/etc/passwd"), QByteArray("root:x:0:0\n"));
+
+        QVERIFY(QDir().mkpath(scratch.accountFile("Stuck") + "/x"));   // a settings file that cannot be removed is reported
+        dialog.addAccountName("Stuck");
+        BoxCatcher catcher;
+        QTest::mouseClick(dialog.del_account_button, Qt::LeftButton);
+        QCOMPARE(catcher.boxes, QStringList("Delete: The settings file " + scratch.accountFile("Stuck") + " was not removed: Is a directory"));
+        QVERIFY(accountList(dialog).contains("Stuck"));
+    }
+
+    // Root with another user's HOME (sudo -E) creates nothing there, not even by loading, and says why; without HOME,
+    // or with an empty one, the accounts live in the home the password database gives.
+    void rootInAnotherHome()
+    {
+        Scratch scratch;
+        QVERIFY(putFile(scratch.accountFile("Home"), "[Info]\nname = Home\n"));   // loading adds a group
+        QVERIFY(::geteuid() != 0 || ::chown(QFile::encodeName(scratch.home).constData(), 65534, 65534) == 0);
+        Config::setEffectiveUser([] { return uid_t(0); });
+        for (const bool folder : { true, false }) {
+            if (!folder)
+                QVERIFY(QDir(scratch.home + "/Choices").removeRecursively());
+            PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+            BoxCatcher catcher;
+            fillOffice(dialog);
+            clickApply(dialog);
+            QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].contains(": As root, this program writes nothing in " + scratch.home),
+                     qPrintable(catcher.boxes.join('|')));
+            QVERIFY(!folder || fileContent(scratch.accountFile("Home")) == "[Info]\nname = Home\n");
+        }
+        QVERIFY(!QFile::exists(scratch.home + "/Choices") && !QFile::exists(scratch.layout.peerFile("Office")));
+        Config::setEffectiveUser(::geteuid);
+        for (const char *home : { (const char *)"", (const char *)nullptr }) {
+            home ? qputenv("HOME", home) : qunsetenv("HOME");
+            QCOMPARE(PPPConfig::accountDirectory(), QFile::decodeName(::getpwuid(::geteuid())->pw_dir) + "/Choices/common/");
+        }
     }
 
     // One form through the languages: each change of language re-texts it without changing a value shown (the speed

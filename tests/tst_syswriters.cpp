@@ -179,7 +179,7 @@ private slots:
             { apply("username", QString(maxFieldLength + 1, 'u')), "\"username\"" }, { apply("shell", "/bin/sh"), "not an account's" },
             { apply("device", "/dev/ttyS0 connect /bin/sh"), "Device must be one" }, { apply("password", "a\nb"), "Password holds" },
             { apply("dialmode", 1.5), "\"dialmode\"" }, { apply("BTDUN", "00:11:22:33:44:55,1\nx"), "BT DUN holds" },
-            { apply("phone", "1", "../../etc/x"), "cannot be used as a file name" }, { deleteRequest("..") , "cannot be used" },
+            { apply("phone", "1", "../../etc/x"), "cannot be used as a file name" }, { deleteRequest("..", true), "cannot be used" },
             { R"({"operation":"chmod","name":"Office"})", "not one of an apply or a delete" }, { R"({"operation":"delete"})", "names no account" },
             { R"({"operation":"delete","name":"Office","force":true})", "not one of an apply or a delete" } };
         for (const auto &[request, why] : rows) {

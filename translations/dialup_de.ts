@@ -21,6 +21,10 @@ Programm trat ein Problem auf.
 Bitte geben Sie Speicherplatz frei
 und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>As root, this program writes nothing in %1, which belongs to another user: run it as that user.</source>
+        <translation>Als root schreibt dieses Programm nichts in %1, das einem anderen Benutzer gehört: Starten Sie es als dieser Benutzer.</translation>
+    </message>
 </context>
 <context>
     <name>PPPConfig</name>
@@ -239,6 +243,20 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>The system did not allow it, or the helper %1 is not installed.</source>
         <translation>Das System hat es nicht erlaubt, oder das Hilfsprogramm %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not removed: %2</source>
+        <translation>Die Einstellungsdatei %1 wurde nicht entfernt: %2</translation>
+    </message>
+    <message>
+        <source>The account was kept.</source>
+        <translation>Das Konto wurde behalten.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.
+Remove it as well?</source>
+        <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.
+Soll sie ebenfalls entfernt werden?</translation>
     </message>
 </context>
 <context>

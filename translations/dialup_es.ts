@@ -21,6 +21,10 @@ de este programa.
 Libere algo de espacio e
 inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>As root, this program writes nothing in %1, which belongs to another user: run it as that user.</source>
+        <translation>Como root, este programa no escribe nada en %1, que pertenece a otro usuario: ejecútelo como ese usuario.</translation>
+    </message>
 </context>
 <context>
     <name>PPPConfig</name>
@@ -239,6 +243,20 @@ Replace it?</source>
     <message>
         <source>The system did not allow it, or the helper %1 is not installed.</source>
         <translation>El sistema no lo permitió, o el programa auxiliar %1 no está instalado.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not removed: %2</source>
+        <translation>El archivo de configuración %1 no se eliminó: %2</translation>
+    </message>
+    <message>
+        <source>The account was kept.</source>
+        <translation>Se conservó la cuenta.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.
+Remove it as well?</source>
+        <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.
+¿Eliminarlo también?</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,10 @@ configuration de ce programme.
 Veuillez libérer de l&apos;espace
 et réessayer.</translation>
     </message>
+    <message>
+        <source>As root, this program writes nothing in %1, which belongs to another user: run it as that user.</source>
+        <translation>En tant que root, ce programme n&apos;écrit rien dans %1, qui appartient à un autre utilisateur&#xa0;: lancez-le en tant que cet utilisateur.</translation>
+    </message>
 </context>
 <context>
     <name>PPPConfig</name>
@@ -239,6 +243,20 @@ Le remplacer&#xa0;?</translation>
     <message>
         <source>The system did not allow it, or the helper %1 is not installed.</source>
         <translation>Le système ne l&apos;a pas permis, ou l&apos;assistant %1 n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not removed: %2</source>
+        <translation>Le fichier de paramètres %1 n&apos;a pas été supprimé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The account was kept.</source>
+        <translation>Le compte a été conservé.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.
+Remove it as well?</source>
+        <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.
+Le supprimer aussi&#xa0;?</translation>
     </message>
 </context>
 <context>
