@@ -32,10 +32,10 @@ void openChooser(PPPConfigBase &form, const SystemLayout &system)
     for (ProviderCountry &country : database.countries)
         country.name = names.value(country.code, country.name);
     QCollator collator(locale);
-    std::sort(database.countries.begin(), database.countries.end(),
-              [&collator](const ProviderCountry &a, const ProviderCountry &b) {
-                  return collator.compare(a.name, b.name) < 0;
-              });
+    const auto byName = [&collator](const auto &a, const auto &b) { return collator.compare(a.name, b.name) < 0; };
+    std::sort(database.countries.begin(), database.countries.end(), byName);
+    for (ProviderCountry &country : database.countries)
+        std::sort(country.providers.begin(), country.providers.end(), byName);
     const QString problem = database.error.isEmpty() ? QString()
                                                      : path + QStringLiteral(": ") + database.error;
     auto *chooser = new ProviderChooser(database.countries,

@@ -79,6 +79,8 @@ ProviderChooser::ProviderChooser(const QList<ProviderCountry> &countries, const 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showProviders();
+    // The country is mostly right already: typing goes to the filter.
+    providerFilter->setFocus();
     resize(sizeHint().boundedTo(QSize(360, 480)));
 }
 
