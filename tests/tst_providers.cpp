@@ -149,8 +149,12 @@ private slots:
 
         choose("us", "twin", 1);
         QCOMPARE(shown(), QString("Mobile #777 AT+CGDCONT=1,\"IP\",\"surf.funk\" twinuser twinpass 10.0.0.1 10.0.0.2"));
+        dialog.usepeerdns->setChecked(true);   // the peer's name servers then: the plan's are not taken
+        dialog.dns1->clear();
         choose({}, "nothing like it", 0, " my.apn ");
-        QCOMPARE(shown(), QString("Mobile *99# AT+CGDCONT=1,\"IP\",\"my.apn\"   10.0.0.1 10.0.0.2"));
+        QCOMPARE(shown(), QString("Mobile *99# AT+CGDCONT=1,\"IP\",\"my.apn\"    10.0.0.2"));
+        choose({}, "funk", 0);
+        QCOMPARE(shown(), QString("Mobile *99# AT+CGDCONT=1,\"IP\",\"surf.funk\"    10.0.0.2"));
     }
 
     // Without the list the button says which package brings it; a broken list is reported, typing the APN still works.
