@@ -37,9 +37,10 @@ struct ProviderCountry
 
 // The mobile broadband provider list (serviceproviders.xml, format 2.0), with
 // only what a dial-up account can use: internet access points (never MMS or
-// WAP ones) and CDMA logins. Values that could not reach a modem or a secrets
-// file as given (a control character, a quote in an access point name, more
-// than 100 characters) leave their plan out; providers and countries left
+// WAP ones) and CDMA logins. Values that could not reach a modem, the account
+// file or a secrets file as given (a control character or line break, blanks
+// at either end, more than 100 characters, a quote in an access point name)
+// leave their plan out; providers and countries left
 // without a plan are left out too. The file comes from outside: any fault in
 // it gives an empty list and an error, never a crash or a wait.
 struct ProviderDatabase
