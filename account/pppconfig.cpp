@@ -2,6 +2,7 @@
 
 #include "account/dunsearch.h"
 #include "account/formvalues.h"
+#include "account/providerfill.h"
 #include "account/waitnotice.h"
 
 #include "config/config.h"
@@ -53,6 +54,7 @@ PPPConfig::PPPConfig(QWidget *parent, const char *name, const SystemLayout &syst
     , runner(runner ? runner : ownRunner.get())
 {
     Config::setOutOfSpaceNotice(showOutOfSpaceBox);
+    setUpProviderButton(*this, system);
     listAccounts();
 }
 

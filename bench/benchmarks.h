@@ -36,4 +36,8 @@ Figure applyFigure(const BenchOptions &options);
 // Parsing the search output of many phones, against reading it from the file.
 Figure parserFigure(const BenchOptions &options);
 
+// Reading the installed mobile broadband provider list, as the chooser does
+// when it opens, against reading the file alone.
+Figure providerListFigure(const BenchOptions &options);
+
 #endif

@@ -43,7 +43,7 @@ int main(int argc, char **argv)
                                                   "the figures mean nothing."));
     const QCommandLineOption only(QStringLiteral("only"),
                                   QStringLiteral("Run one benchmark alone (for profiling): "
-                                                 "startup, apply or parse."),
+                                                 "startup, apply, parse or providers."),
                                   QStringLiteral("name"));
     parser.addOption(runs);
     parser.addOption(smoke);
@@ -66,7 +66,7 @@ int main(int argc, char **argv)
 
     const QString alone = parser.value(only);
     if (!alone.isEmpty() && alone != QLatin1String("startup") && alone != QLatin1String("apply")
-        && alone != QLatin1String("parse")) {
+        && alone != QLatin1String("parse") && alone != QLatin1String("providers")) {
         std::fprintf(stderr, "dialup_bench: error: no benchmark named %s\n", qPrintable(alone));
         return 2;
     }
@@ -83,5 +83,7 @@ int main(int argc, char **argv)
         print(3, startup.at(2));
     if (wanted("parse"))
         print(4, parserFigure(options));
+    if (wanted("providers"))
+        print(5, providerListFigure(options));
     return 0;
 }

@@ -147,6 +147,10 @@ void PPPConfigBase::buildAccountPage()
     apply_button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     tabLayout->addWidget(apply_button, 7, 2);
 
+    provider_button = makeButton(tab, "provider_button");
+    provider_button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    tabLayout->addWidget(provider_button, 7, 0);
+
     username = make<QLineEdit>(tab, "username");
     tabLayout->addWidget(username, 2, 1, 1, 3);
 
@@ -390,13 +394,20 @@ void PPPConfigBase::setFocusChain()
 {
     const QList<QWidget *> chain = {
         TabWidget2, acname, del_account_button, username, password, phone,
-        serial_button, irda_button, bluetooth_button, apply_button,
+        serial_button, irda_button, bluetooth_button, provider_button, apply_button,
         btdevice, atdial, speed, crtscts, connectdelay, deviceList, searchDevice,
         dial_manual, dial_idle, dial_demand, idletime,
         defaultroute, gateway, usepeerdns, dns1, dns2,
     };
     for (int i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void PPPConfigBase::setProviderListAvailable(bool available)
+{
+    provider_button->setEnabled(available);
+    provider_button->setToolTip(available ? QString()
+        : tr("Install the package mobile-broadband-provider-info for the list of providers."));
 }
 
 void PPPConfigBase::btSearchClicked()
@@ -446,6 +457,9 @@ void PPPConfigBase::languageChange()
     bluetooth_button->setText(tr("&BlueTooth"));
     irda_button->setText(tr("&IrDA"));
     apply_button->setText(tr("&Apply"));
+    provider_button->setText(tr("Provider…"));
+    // Its own state, not its page's: a busy form is disabled as a whole.
+    setProviderListAvailable(!provider_button->testAttribute(Qt::WA_ForceDisabled));
     del_account_button->setText(QString());
     // The button shows only a picture: a screen reader and a tooltip say it.
     del_account_button->setAccessibleName(tr("Delete account"));

@@ -56,6 +56,7 @@ public:
     QRadioButton *bluetooth_button;
     QRadioButton *irda_button;
     QPushButton *apply_button;
+    QPushButton *provider_button;     // fills the account from the provider list
     QLineEdit *username;
     QComboBox *acname;
     QPushButton *del_account_button;
@@ -98,6 +99,10 @@ public:
     QLineEdit *dns2;
     QLabel *TextLabel1_2_3;
     QLabel *TextLabel1_2_2_2;
+
+    // Without the provider list the button is off and its tooltip names the
+    // package that brings the list.
+    void setProviderListAvailable(bool available);
 
 public slots:
     // The form's own bodies only report that nothing is behind the button;

@@ -12,6 +12,11 @@ QString SystemLayout::installedApplyHelper()
     return QStringLiteral(DIALUP_APPLY_HELPER);
 }
 
+QString SystemLayout::installedProviderDatabase()
+{
+    return QStringLiteral(DIALUP_PROVIDER_DATABASE);
+}
+
 QString SystemLayout::peerFile(const QString &accountName) const
 {
     return peersDir + QLatin1Char('/') + accountName;
@@ -22,7 +27,8 @@ SystemLayout SystemLayout::rootedAt(const QString &root)
     SystemLayout layout;
     for (QString *path : { &layout.peersDir, &layout.papSecrets, &layout.chapSecrets,
                            &layout.rfcommConf, &layout.bluetoothPin, &layout.linkKey,
-                           &layout.lockFile, &layout.peerRecord, &layout.bluetoothRestart[0], &layout.rfcommTool })
+                           &layout.lockFile, &layout.peerRecord, &layout.bluetoothRestart[0], &layout.rfcommTool,
+                           &layout.providerDatabase, &layout.countryList, &layout.localeDir })
         *path = root + *path;
     // The scratch files are the caller's own.
     layout.throughHelper = false;

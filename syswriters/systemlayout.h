@@ -43,8 +43,16 @@ struct SystemLayout
     // the helper, whose request comes on standard input.
     QStringList applyHelper = { QStringLiteral("/usr/bin/pkexec"), installedApplyHelper() };
 
+    // The mobile broadband provider list (package mobile-broadband-provider-info),
+    // where pkg-config said at build time; and iso-codes' country list with the
+    // folder of its translations (<language>/LC_MESSAGES/iso_3166-1.mo).
+    QString providerDatabase = installedProviderDatabase();
+    QString countryList = QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json");
+    QString localeDir = QStringLiteral("/usr/share/locale");
+
     static bool runsAsRoot();
     static QString installedApplyHelper();
+    static QString installedProviderDatabase();
 
     // The peer file of an account: the peers folder, "/", the account name.
     QString peerFile(const QString &accountName) const;

@@ -104,8 +104,8 @@ private slots:
     void pppdAndChatGetWhatWasTyped()
     {
         const QList<QPair<QString, QString>> rows = { { "", "" }, { "init", "A\"B\\C$D`E'F$(id)" }, { "init", "AT\\N3\\\\" },
-            { "init", "AT^SYSCFG=2,2,3FFFFFFF,1,2;\\Q3" }, { "init", "@/dev/null" }, { "init", "EOT" }, { "init", "" },
-            { "phone", "+49 (30) 555 1234" }, { "phone", "5;$(id)'\"\\`|&>x^M\\T" }, { "phone", "*99#" }, { "account", "it's #1 \"x\"\\ Сеть" },
+            { "init", "AT^SYSCFG=2,2,3FFFFFFF,1,2;\\Q3" }, { "init", "@/dev/null" }, { "init", "EOT" }, { "init", "" }, { "init", "AT+CGDCONT=1,\"IP\",\"web.vodafone.de\"" },
+            { "phone", "+49 (30) 555 1234" }, { "phone", "5;$(id)'\"\\`|&>x^M\\T" }, { "phone", "*99#" }, { "phone", "#777" }, { "account", "it's #1 \"x\"\\ Сеть" },
             { "user", "J \"Doe\" \\ o'n #1" }, { "user", "" }, { "demand", "" } };   // chat's own escapes, a file, a chat word
         for (const auto &[field, typed] : rows) {
             PeerValues values;

@@ -437,5 +437,99 @@ Soll sie ebenfalls entfernt werden?</translation>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
+    <message>
+        <source>Install the package mobile-broadband-provider-info for the list of providers.</source>
+        <translation>Installieren Sie das Paket mobile-broadband-provider-info für die Liste der Anbieter.</translation>
+    </message>
+    <message>
+        <source>Provider…</source>
+        <translation>Anbieter…</translation>
+    </message>
+</context>
+<context>
+    <name>ProviderChooser</name>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Land:</translation>
+    </message>
+    <message>
+        <source>P&amp;rovider:</source>
+        <translation>&amp;Anbieter:</translation>
+    </message>
+    <message>
+        <source>Type to filter</source>
+        <translation>Zum Filtern tippen</translation>
+    </message>
+    <message>
+        <source>P&amp;lan:</source>
+        <translation>&amp;Tarif:</translation>
+    </message>
+    <message>
+        <source>Access point name</source>
+        <translation>Zugangspunkt (APN)</translation>
+    </message>
+    <message>
+        <source>CDMA</source>
+        <translation>CDMA</translation>
+    </message>
+    <message>
+        <source>%1 (prepaid)</source>
+        <translation>%1 (Prepaid)</translation>
+    </message>
+    <message>
+        <source>%1 (postpaid)</source>
+        <translation>%1 (Vertrag)</translation>
+    </message>
+    <message>
+        <source>Not listed: type the access point name</source>
+        <translation>Nicht aufgeführt: Zugangspunkt eingeben</translation>
+    </message>
+    <message>
+        <source>Could not read the list of providers: %1</source>
+        <translation>Die Liste der Anbieter konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Type the access point name your provider gives.</source>
+        <translation>Geben Sie den Zugangspunkt ein, den Ihr Anbieter nennt.</translation>
+    </message>
+    <message>
+        <source>OK fills in: phone %1, user name %2; the init string stays.</source>
+        <translation>OK trägt ein: Telefon %1, Benutzername %2; der Init-Befehl bleibt.</translation>
+    </message>
+    <message>
+        <source>OK fills in: phone %1, init string %2, user name %3.</source>
+        <translation>OK trägt ein: Telefon %1, Init-Befehl %2, Benutzername %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ProviderDatabase</name>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Dies ist keine Liste von Mobilfunkanbietern.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <translation>Die Liste hat das Format „%1“; dieses Programm liest Format 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Die Datei lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a list of providers.</source>
+        <translation>Die Datei ist zu groß für eine Liste von Anbietern.</translation>
+    </message>
 </context>
 </TS>

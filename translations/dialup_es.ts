@@ -437,5 +437,99 @@ Remove it as well?</source>
         <source>Network</source>
         <translation>Red</translation>
     </message>
+    <message>
+        <source>Install the package mobile-broadband-provider-info for the list of providers.</source>
+        <translation>Instale el paquete mobile-broadband-provider-info para la lista de operadores.</translation>
+    </message>
+    <message>
+        <source>Provider…</source>
+        <translation>Operador…</translation>
+    </message>
+</context>
+<context>
+    <name>ProviderChooser</name>
+    <message>
+        <source>Provider</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;País:</translation>
+    </message>
+    <message>
+        <source>P&amp;rovider:</source>
+        <translation>&amp;Operador:</translation>
+    </message>
+    <message>
+        <source>Type to filter</source>
+        <translation>Escriba para filtrar</translation>
+    </message>
+    <message>
+        <source>P&amp;lan:</source>
+        <translation>P&amp;lan:</translation>
+    </message>
+    <message>
+        <source>Access point name</source>
+        <translation>Nombre del punto de acceso (APN)</translation>
+    </message>
+    <message>
+        <source>CDMA</source>
+        <translation>CDMA</translation>
+    </message>
+    <message>
+        <source>%1 (prepaid)</source>
+        <translation>%1 (prepago)</translation>
+    </message>
+    <message>
+        <source>%1 (postpaid)</source>
+        <translation>%1 (contrato)</translation>
+    </message>
+    <message>
+        <source>Not listed: type the access point name</source>
+        <translation>No está en la lista: escriba el punto de acceso</translation>
+    </message>
+    <message>
+        <source>Could not read the list of providers: %1</source>
+        <translation>No se pudo leer la lista de operadores: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Type the access point name your provider gives.</source>
+        <translation>Escriba el nombre del punto de acceso que da su operador.</translation>
+    </message>
+    <message>
+        <source>OK fills in: phone %1, user name %2; the init string stays.</source>
+        <translation>Aceptar rellena: teléfono %1, usuario %2; la cadena de inicio se mantiene.</translation>
+    </message>
+    <message>
+        <source>OK fills in: phone %1, init string %2, user name %3.</source>
+        <translation>Aceptar rellena: teléfono %1, cadena de inicio %2, usuario %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ProviderDatabase</name>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Esto no es una lista de operadores móviles.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <translation>La lista tiene el formato «%1»; este programa lee el formato 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a list of providers.</source>
+        <translation>El archivo es demasiado grande para ser una lista de operadores.</translation>
+    </message>
 </context>
 </TS>

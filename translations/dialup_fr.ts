@@ -437,5 +437,99 @@ Le supprimer aussi&#xa0;?</translation>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
+    <message>
+        <source>Install the package mobile-broadband-provider-info for the list of providers.</source>
+        <translation>Installez le paquet mobile-broadband-provider-info pour la liste des opérateurs.</translation>
+    </message>
+    <message>
+        <source>Provider…</source>
+        <translation>Opérateur…</translation>
+    </message>
+</context>
+<context>
+    <name>ProviderChooser</name>
+    <message>
+        <source>Provider</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Pays&#xa0;:</translation>
+    </message>
+    <message>
+        <source>P&amp;rovider:</source>
+        <translation>&amp;Opérateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type to filter</source>
+        <translation>Tapez pour filtrer</translation>
+    </message>
+    <message>
+        <source>P&amp;lan:</source>
+        <translation>&amp;Forfait&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Access point name</source>
+        <translation>Nom du point d&apos;accès (APN)</translation>
+    </message>
+    <message>
+        <source>CDMA</source>
+        <translation>CDMA</translation>
+    </message>
+    <message>
+        <source>%1 (prepaid)</source>
+        <translation>%1 (prépayé)</translation>
+    </message>
+    <message>
+        <source>%1 (postpaid)</source>
+        <translation>%1 (abonnement)</translation>
+    </message>
+    <message>
+        <source>Not listed: type the access point name</source>
+        <translation>Absent de la liste&#xa0;: saisir le point d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Could not read the list of providers: %1</source>
+        <translation>Impossible de lire la liste des opérateurs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Type the access point name your provider gives.</source>
+        <translation>Saisissez le nom du point d&apos;accès que donne votre opérateur.</translation>
+    </message>
+    <message>
+        <source>OK fills in: phone %1, user name %2; the init string stays.</source>
+        <translation>OK remplit&#xa0;: téléphone %1, utilisateur %2&#xa0;; la chaîne d&apos;init reste.</translation>
+    </message>
+    <message>
+        <source>OK fills in: phone %1, init string %2, user name %3.</source>
+        <translation>OK remplit&#xa0;: téléphone %1, chaîne d&apos;init %2, utilisateur %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ProviderDatabase</name>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Ce n&apos;est pas une liste d&apos;opérateurs mobiles.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <translation>La liste est au format «&#xa0;%1&#xa0;»&#xa0;; ce programme lit le format 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Le fichier ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a list of providers.</source>
+        <translation>Le fichier est trop grand pour être une liste d&apos;opérateurs.</translation>
+    </message>
 </context>
 </TS>
