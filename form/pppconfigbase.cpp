@@ -1,5 +1,6 @@
 #include "form/pppconfigbase.h"
 #include "form/radiogroupbox.h"
+#include "syswriters/applyinput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -195,7 +196,7 @@ void PPPConfigBase::buildModemPage()
 
     connectdelay = make<QSlider>(tab_2, "connectdelay");
     connectdelay->setOrientation(Qt::Horizontal);
-    connectdelay->setRange(1, 180);
+    connectdelay->setRange(minConnectDelay, maxConnectDelay);
     connectdelay->setValue(6);
     tabLayout_2->addWidget(connectdelay, 4, 1);
 
@@ -251,7 +252,7 @@ void PPPConfigBase::buildModemPage()
     dialmodeLayout->addWidget(dial_manual, 0, 0, 1, 2);
 
     idletime = make<QSpinBox>(dialmode, "idletime");
-    idletime->setRange(0, 3600);
+    idletime->setRange(0, maxIdleTime);
     idletime->setSingleStep(30);
     idletime->setValue(120);
     dialmodeLayout->addWidget(idletime, 3, 1);
@@ -468,13 +469,8 @@ void PPPConfigBase::languageChange()
     TextLabelDevice->setText(tr("BT Device:"));
     TextLabel3_2_2->setText(tr("&Init string:"));
     speed->clear();
-    static const char *const rates[] = {
-        QT_TR_NOOP("4800"), QT_TR_NOOP("9600"), QT_TR_NOOP("19200"),
-        QT_TR_NOOP("38400"), QT_TR_NOOP("57600"), QT_TR_NOOP("115200"),
-        QT_TR_NOOP("230400"), QT_TR_NOOP("460800"), QT_TR_NOOP("921600"),
-    };
-    for (const char *rate : rates)
-        speed->addItem(tr(rate));
+    // Written as they are: the system files take no other speed.
+    speed->addItems(offeredSpeeds());
     speed->setCurrentIndex(5);
     TextLabel1_3->setText(tr("&Device:"));
     TextLabel5->setText(tr("sec"));

@@ -24,6 +24,22 @@ QString dunChannel(const QString &dunEntry)
     return dunEntry.mid(18);
 }
 
+// BlueZ's rfcomm reads the number after "rfcomm" (rfcomm007 is device 7) and
+// takes any other name for device 0: only the plain form names the device it
+// binds, so that no two names bind one device.
+bool isRfcommDeviceName(const QString &name)
+{
+    static const QRegularExpression plain(
+        QRegularExpression::anchoredPattern(QStringLiteral("rfcomm(0|[1-9][0-9]{0,2})")));
+    return plain.match(name).hasMatch() && QStringView(name).mid(6).toInt() <= 255;
+}
+
+QString notRfcommText()
+{
+    return QCoreApplication::translate(
+        "PPPConfig", "BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros");
+}
+
 } // namespace
 
 QString rfcommDeviceName(const QString &devicePath)
@@ -33,8 +49,6 @@ QString rfcommDeviceName(const QString &devicePath)
 
 QString bindingProblem(const QString &devicePath, const QString &dunEntry)
 {
-    static const QRegularExpression deviceName(
-        QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z0-9_-]+")));
     static const QRegularExpression entry(QRegularExpression::anchoredPattern(
         QStringLiteral("[0-9A-Fa-f]{2}(:[0-9A-Fa-f]{2}){5},([1-9]|[12][0-9]|30)")));
 
@@ -44,9 +58,8 @@ QString bindingProblem(const QString &devicePath, const QString &dunEntry)
     if (rfcommDeviceName(devicePath).isEmpty())
         return QCoreApplication::translate("PPPConfig", "The device path \"%1\" names no device")
             .arg(devicePath);
-    if (!deviceName.match(rfcommDeviceName(devicePath)).hasMatch())
-        return QCoreApplication::translate("PPPConfig", "The device \"%1\" is not a plain device name")
-            .arg(devicePath);
+    if (!isRfcommDeviceName(rfcommDeviceName(devicePath)))
+        return notRfcommText();
     if (dunEntry.isEmpty())
         return QCoreApplication::translate("PPPConfig", "No DUN entry is chosen: search for the phone first");
     if (!entry.match(dunEntry).hasMatch())
@@ -110,14 +123,9 @@ QString bindingUnavailableText()
 std::optional<FileFailure> bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
                                               const QString &devicePath, const QString &dunEntry)
 {
-    // The tool takes any other name for device 0, which would bind a device
-    // the peer file does not use.
-    static const QRegularExpression rfcommName(
-        QRegularExpression::anchoredPattern(QStringLiteral("rfcomm[0-9]{1,3}")));
     const QString name = rfcommDeviceName(devicePath);
-    if (!rfcommName.match(name).hasMatch())
-        return FileFailure { devicePath, QCoreApplication::translate(
-                                             "PPPConfig", "BlueZ binds only devices named rfcomm and a number") };
+    if (!devicePath.startsWith(devPrefix) || !isRfcommDeviceName(name))
+        return FileFailure { devicePath, notRfcommText() };
     // Releasing a device that is not bound only says so: not a failure.
     runner.run({ layout.rfcommTool, QStringLiteral("release"), name });
     // A bind that fails still exits with 0; its message tells.

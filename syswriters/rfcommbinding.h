@@ -14,9 +14,10 @@ struct SystemLayout;
 QString rfcommDeviceName(const QString &devicePath);
 
 // Why the device path and DUN entry cannot make a working binding, or an
-// empty text when they can. The device path has to be "/dev/" followed by a
-// plain device name; the DUN entry an address XX:XX:XX:XX:XX:XX (hex digits),
-// a comma and a channel from 1 to 30.
+// empty text when they can. The device path has to be "/dev/rfcomm" and a
+// number from 0 to 255 without leading zeros, the only names BlueZ's rfcomm
+// takes for the device they read as; the DUN entry an address
+// XX:XX:XX:XX:XX:XX (hex digits), a comma and a channel from 1 to 30.
 QString bindingProblem(const QString &devicePath, const QString &dunEntry);
 
 // The rfcomm.conf block binding the device to the entry's address and
@@ -44,7 +45,7 @@ QString bindingUnavailableText();
 
 // Binds the device to the entry's address and channel with the rfcomm tool:
 // "rfcomm release <name>", then "rfcomm bind <name> <address> <channel>".
-// A failure when the device name is not rfcomm and a number, or when the
+// A failure when the device is not one bindingProblem accepts, or when the
 // bind wrote a message though it exited with 0 (what the tool does); a bind
 // that exits otherwise is for a CheckedRunner to report.
 std::optional<FileFailure> bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,

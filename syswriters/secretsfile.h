@@ -7,18 +7,20 @@
 
 struct SystemLayout;
 
-// The beginning shared by every line of the account in a secrets file: the
-// user name, a blank, the account name, a blank (each name as nameWord
-// writes it).
-QString secretsLinePrefix(const QString &user, const QString &account);
-
-// The account's secrets line: the prefix, then the password through quoteWord.
+// The account's secrets line: the user name and the account name, each as
+// nameWord writes it, and the password through quoteWord, a blank between.
 QString secretsLine(const QString &user, const QString &account, const QString &password);
 
-// Puts the account's line in place of its earlier lines in one secrets file
-// and keeps every other line, in order and byte for byte. With an empty
-// password the account's lines go and none comes. A file that already holds
-// the exact line is left as it is, apart from its mode, which becomes 0600.
+// Puts the account's line in place of its earlier entries in one secrets file
+// and keeps every other byte, in order. The earlier entries are all those pppd
+// would read as the user's secrets for the account, however they are written
+// (tabs, quotes, escapes, lines joined, an address column): its own word rules
+// decide, so a line feed alone ends a line and a carriage return is a blank.
+// Each goes with the lines it spans. The new line is added at the end; with an
+// empty password the account's entries go and none comes. A file whose only
+// entry of the account is the exact line is left as it is, apart from its
+// mode, which becomes 0600; one whose end leaves a quote or a backslash open,
+// so that pppd would read the new line as part of another, is left as it was.
 // The secrets file holds the secrets of every account, so it is never lost on
 // the way: a file that exists but cannot be read is not rewritten, and the
 // new content reaches it through a temporary file with mode 0600 renamed over

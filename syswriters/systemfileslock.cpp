@@ -10,30 +10,44 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 SystemFilesLock::SystemFilesLock(const SystemLayout &layout)
 {
-    // Never through a link, and never blocking on a FIFO put in its place.
+    // Never through a link, and never blocking on a FIFO or a device put in
+    // its place.
     fd = ::open(QFile::encodeName(layout.lockFile).constData(),
-                O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0)
+                O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        // A link is refused with ELOOP, a folder with EISDIR.
+        why = FileFailure { layout.lockFile,
+                            errno == ELOOP || errno == EISDIR
+                                ? QCoreApplication::translate("PPPConfig", "Not a regular file")
+                                : systemErrorText(errno) };
         return;
-    const QDeadlineTimer deadline(layout.lockWaitMs);
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return;
-        // A file system without locks is treated like a lock file that
-        // cannot be opened.
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            break;
-        if (deadline.hasExpired()) {
-            why = FileFailure { layout.lockFile,
-                                QCoreApplication::translate(
-                                    "PPPConfig", "Another program is changing the system files") };
-            break;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        why = FileFailure { layout.lockFile,
+                            QCoreApplication::translate("PPPConfig", "Not a regular file") };
+    } else {
+        const QDeadlineTimer deadline(layout.lockWaitMs);
+        for (;;) {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+                return;
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                why = FileFailure { layout.lockFile, systemErrorText(errno) };
+                break;
+            }
+            if (deadline.hasExpired()) {
+                why = FileFailure { layout.lockFile,
+                                    QCoreApplication::translate(
+                                        "PPPConfig", "Another program is changing the system files") };
+                break;
+            }
+            QThread::msleep(20);
         }
-        QThread::msleep(20);
     }
     ::close(fd);
     fd = -1;

@@ -12,11 +12,11 @@ struct SystemLayout;
 // it when the holder dies, so a crashed holder leaves nothing stuck. The lock
 // file itself stays. Not re-entrant: one holder per process at a time.
 //
-// When the lock file cannot be opened or locked at all (its folder is
-// missing or read-only, the program runs without root, the file system has
-// no locks), the writers go on without it:
-// nobody can then replace the files in that folder, and the failures of the
-// files themselves tell the user more than one about the lock file would.
+// No system file is written without the lock: when the lock file cannot be
+// opened or locked (a folder, a link, a FIFO or a device in its place, its
+// folder missing or read-only, a file system without locks), failure() says
+// why, and the writers change nothing. Two writers that each went on
+// unlocked would lose each other's secrets lines while both reported success.
 class SystemFilesLock
 {
 public:
@@ -26,8 +26,9 @@ public:
     SystemFilesLock(const SystemFilesLock &) = delete;
     SystemFilesLock &operator=(const SystemFilesLock &) = delete;
 
-    // Set when another writer kept the lock for the whole wait: then no
-    // system file may be written.
+    // Set when the lock is not held, because another writer kept it for the
+    // whole wait or the lock file could not be used: then no system file may
+    // be written.
     const std::optional<FileFailure> &failure() const { return why; }
 
 private:

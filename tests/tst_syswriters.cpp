@@ -77,6 +77,17 @@ private slots:
         ::umask(umask);
         QCOMPARE(QList<int>({ int(failures.size()), modeOf(peer), modeOf(scratch.layout.rfcommConf) }), QList<int>({ 0, 0644, 0644 }));
         QCOMPARE(fileContent(peer + "2"), QByteArray("old\n"));
+
+        for (const QString &kind : { "link", "folder", "fifo" }) {   // a lock file that is none is never written past
+            Scratch other;
+            const QString lock = other.layout.lockFile;
+            QVERIFY(kind == "link" ? QFile::link(other.root + "/nowhere", lock)
+                    : kind == "folder" ? QDir().mkdir(lock) : ::mkfifo(QFile::encodeName(lock).constData(), 0600) == 0);
+            const FileFailures refused = writeAccountFiles(other.layout, workedExample(), "pw")
+                + FileFailures { writeRfcommConf(other.layout, "/dev/rfcomm0", dunEntry).value_or(FileFailure()) };
+            QVERIFY2(refused.size() == 2 && refused[0].path == lock && refused[0].reason == "Not a regular file" && refused[1].path == lock, qPrintable(kind));
+            QCOMPARE(entriesOf(other.root + "/etc/ppp") + entriesOf(other.root + "/etc/bluetooth"), QStringList("dialup.lock"));
+        }
     }
 
     // Only the bound device's block changes (tests/data/rfcomm: "@" stands for that block without its final line
@@ -102,11 +113,13 @@ private slots:
             { "user=guest\nnoauth", "Username holds a control" }, { "password=pw\r", "Password holds a control" },
             { "phone=5\t5", "Phone holds a control" }, { "device=/dev/x\nnoauth", "Device holds a control" },
             { "init=ATZ\n", "Init string holds a control" }, { "speed=1\nx", "Speed holds a control" },
-            { "dun=00:11\n", "BT DUN holds a control" }, { "phone=+49 (30) 555", "" }, { "device=ttyS0", "" },
+            { "dun=00:11\n", "BT DUN holds a control" }, { "phone=+49 (30) 555", "" }, { "device=noauth", "Device must be a full path" }, { "device=", "" },
             { "device=/dev/ttyS0 record /tmp/x", "Device must be one device path" }, { "device=/dev/\"x#\\y", "Device must be one" },
-            { "speed=115200 init /bin/false", "Speed must be a whole number" }, { "speed=0115200", "Speed must be a whole" } };
+            { "speed=115200 init /bin/false", "Speed must be one of 4800, 9600," }, { "speed=0115200", "Speed must be one of" },
+            { "password=@/etc/shadow", "Password must not begin with \"@/\"" }, { "password=@etc/x", "" } };
         for (const auto &[change, reason] : rows) {
             PeerValues values = workedExample();
+            values.idleTime = 3600, values.connectDelay = 180;   // the form's most
             QString password = "secret", dun = dunEntry;
             const QMap<QString, QString *> fields = { { "account", &values.accountName }, { "user", &values.userName },
                 { "password", &password }, { "phone", &values.phone }, { "device", &values.device },
@@ -118,9 +131,10 @@ private slots:
     }
 
     // tests/data/secrets: before (none: absent), password, after; once the line is there, no rewrite but owner-only.
+    // Only the entries pppd reads as guest's for Office go (others-kept); a line after a joining backslash gets its own.
     void secretsUpdate()
     {
-        for (const char *name : { "absent", "others-kept", "no-password", "mixed-endings" }) {
+        for (const char *name : { "absent", "others-kept", "no-password", "mixed-endings", "joined-end" }) {
             const QString data = TESTDATA_DIR "/secrets/" + QString(name), password = fileContent(data + ".password");
             QTemporaryDir dir;
             const QString path = dir.filePath("pap-secrets");
@@ -142,10 +156,11 @@ private slots:
     void secretsFailures()
     {
         for (const auto &[kind, reason] : QList<QPair<QString, QString>>{ { "folder", "Is a directory" },
-                 { "fifo", "Not a regular file" }, { "disk full", "File too large" }, { "line feed in the user", "control character" } }) {
+                 { "fifo", "Not a regular file" }, { "disk full", "File too large" }, { "line feed in the user", "control character" },
+                 { "open quote", "A quote or a backslash in it is left open" } }) {
             QTemporaryDir dir;
             const QString path = dir.filePath("pap-secrets");
-            const QByteArray old = "bob Home \"b\"\nguest Office \"old\"\n";
+            const QByteArray old = kind == "open quote" ? "guest Office \"old\"\nbob Home \"b" : "bob Home \"b\"\nguest Office \"old\"\n";
             QVERIFY(kind == "folder" ? QDir().mkdir(path) && replaceFile(path, "x", 0600)->reason == "Is a directory"   // the rename fails too
                     : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
             std::optional<FileSizeLimit> limit;
@@ -165,6 +180,7 @@ private slots:
     {
         AccountValues office = fallbackValues();
         office.insert("Bluetooth", true);
+        office.insert("connectdelay", 6000);
         const auto apply = [&](const QString &key, const QVariant &value, const QString &name = "Office") {
             AccountValues values = office;
             if (!value.isValid())
@@ -178,7 +194,9 @@ private slots:
             { apply("speed", 9600), "\"speed\" is missing, too long or not of its kind" }, { apply("phone", {}), "\"phone\"" },
             { apply("username", QString(maxFieldLength + 1, 'u')), "\"username\"" }, { apply("shell", "/bin/sh"), "not an account's" },
             { apply("device", "/dev/ttyS0 connect /bin/sh"), "Device must be one" }, { apply("password", "a\nb"), "Password holds" },
-            { apply("dialmode", 1.5), "\"dialmode\"" }, { apply("BTDUN", "00:11:22:33:44:55,1\nx"), "BT DUN holds" },
+            { apply("dialmode", 1.5), "\"dialmode\"" }, { apply("dialmode", 3), "Demand Dialing holds a choice" },
+            { apply("device", "lock"), "Device must be a full path" }, { apply("password", "@/root/.ssh/id_rsa"), "Password must not" },
+            { apply("idletime", -30), "Idle timeout must be from 0 to 3600" }, { apply("connectdelay", -1000), "Time out must be from 1 to 180" }, { apply("BTDUN", "00:11:22:33:44:55,1\nx"), "BT DUN holds" },
             { apply("phone", "1", "../../etc/x"), "cannot be used as a file name" }, { deleteRequest("..", true), "cannot be used" },
             { R"({"operation":"chmod","name":"Office"})", "not one of an apply or a delete" }, { R"({"operation":"delete"})", "names no account" },
             { R"({"operation":"delete","name":"Office","force":true})", "not one of an apply or a delete" } };
@@ -197,7 +215,8 @@ private slots:
         const QList<std::tuple<QString, QString, QString>> rows = { { "/dev/rfcomm0", dunEntry, "" },
             { "/dev/rfcomm1", "0a:1b:2c:3d:4e:5f,30", "" }, { "/dev/rfcomm0", "", "No DUN entry is chosen" },
             { "/dev/rfcomm0", "0:11:22:33:44:5G,31 x", "is not an address XX:XX:XX:XX:XX:XX" },
-            { "/tmp/rfcomm0", dunEntry, "not a device in /dev/" }, { "/dev/bt/rfcomm0", dunEntry, "not a plain device name" },
+            { "/tmp/rfcomm0", dunEntry, "not a device in /dev/" }, { "/dev/bt/rfcomm0", dunEntry, "BlueZ binds only /dev/rfcomm0 to" },
+            { "/dev/rfcomm255", dunEntry, "" }, { "/dev/rfcomm256", dunEntry, "BlueZ binds only" }, { "/dev/rfcomm007", dunEntry, "BlueZ binds only" },
             { "/dev/rfcomm0", dunEntry, "Is a directory" } };
         for (const auto &[device, entry, reason] : rows) {
             Scratch scratch;
@@ -223,7 +242,7 @@ private slots:
     }
 
     // Without the service script BlueZ's tool binds: release, bind, nothing else; a bind's message (it exits with 0)
-    // and a device the tool would take for rfcomm0 are failures.
+    // and a device the tool would read as another one (rfcomm01 is device 1) are failures.
     void rfcommToolBinds()
     {
         Scratch scratch;
@@ -231,10 +250,11 @@ private slots:
         QVERIFY(QFile::remove(layout.bluetoothRestart[0]) && QDir().mkpath(scratch.root + "/usr/bin") && putFile(layout.rfcommTool, "", 0755));
         RecordingRunner runner;
         runner.message = "Can't create device: Address already in use";
-        const FileFailures failures = bindBluetooth(layout, runner, "/dev/rfcomm1", dunEntry) + bindBluetooth(layout, runner, "/dev/ttyS0", dunEntry);
+        const FileFailures failures = bindBluetooth(layout, runner, "/dev/rfcomm1", dunEntry)
+            + FileFailures { bindWithRfcommTool(layout, runner, "/dev/rfcomm01", dunEntry).value_or(FileFailure()) };
         QCOMPARE(runner.commands, QList<QStringList>({ { layout.rfcommTool, "release", "rfcomm1" },
                                                        { layout.rfcommTool, "bind", "rfcomm1", "00:11:22:33:44:55", "1" } }));
-        QVERIFY(failures.size() == 2 && failures[0].reason == runner.message && failures[1].path == "/dev/ttyS0");
+        QVERIFY(failures.size() == 2 && failures[0].reason == runner.message && failures[1].path == "/dev/rfcomm01");
         QVERIFY(fileContent(layout.rfcommConf).contains("rfcomm1 {\n    bind yes;\n    device 00:11:22:33:44:55;\n    channel 1;"));
     }
 
@@ -248,7 +268,7 @@ private slots:
         for (const QString &line : recorded.skipped)
             skipped << line.section(':', 0, 0);
         QCOMPARE(bound, QStringList({ "/dev/rfcomm0 00:11:22:33:44:55,1", "/dev/rfcomm1 0a:1b:2c:3d:4e:5f,30" }));
-        QCOMPARE(skipped, QStringList({ "rfcomm2", "rfcomm3", "../tty", "rfcomm0", "rfcomm4", "rfcomm5" }));
+        QCOMPARE(skipped, QStringList({ "rfcomm2", "rfcomm3", "../tty", "rfcomm0", "rfcomm4", "rfcomm5", "rfcomm00" }));
         QVERIFY(recordedBindings("rfcomm0 { bind yes; device 00:11:22:33:44:55; channel \"1; }").bindings.isEmpty());
     }
 };

@@ -73,10 +73,6 @@ und versuchen Sie es erneut.</translation>
         <translation>Der Gerätepfad „%1“ nennt kein Gerät</translation>
     </message>
     <message>
-        <source>The device &quot;%1&quot; is not a plain device name</source>
-        <translation>Das Gerät „%1“ ist kein einfacher Gerätename</translation>
-    </message>
-    <message>
         <source>No DUN entry is chosen: search for the phone first</source>
         <translation>Kein DUN-Eintrag gewählt: zuerst nach dem Telefon suchen</translation>
     </message>
@@ -189,10 +185,6 @@ Soll sie ersetzt werden?</translation>
         <translation>Das Gerät muss ein einzelner Gerätepfad oder Gerätename sein, ohne Leerzeichen, Anführungszeichen, „#“ oder Backslashes.</translation>
     </message>
     <message>
-        <source>Speed must be a whole number, such as 115200.</source>
-        <translation>Die Geschwindigkeit muss eine ganze Zahl sein, etwa 115200.</translation>
-    </message>
-    <message>
         <source>Binding the phone over Bluetooth...</source>
         <translation>Telefon wird über Bluetooth verbunden...</translation>
     </message>
@@ -203,10 +195,6 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
         <translation>Bluetooth-Bindung ist auf diesem System nicht verfügbar: das Telefon wurde nicht gebunden. Installieren Sie BlueZ (das Debian-Paket &quot;bluez&quot;) und übernehmen Sie erneut.</translation>
-    </message>
-    <message>
-        <source>BlueZ binds only devices named rfcomm and a number</source>
-        <translation>BlueZ bindet nur Geräte, die rfcomm und eine Zahl heißen</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -257,6 +245,38 @@ Soll sie ersetzt werden?</translation>
 Remove it as well?</source>
         <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.
 Soll sie ebenfalls entfernt werden?</translation>
+    </message>
+    <message>
+        <source>A quote or a backslash in it is left open</source>
+        <translation>Ein Anführungszeichen oder ein Backslash darin ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
+        <translation>BlueZ bindet nur /dev/rfcomm0 bis /dev/rfcomm255, die Zahl ohne führende Nullen</translation>
+    </message>
+    <message>
+        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
+        <translation>Das Gerät muss ein vollständiger Pfad sein, der mit „/“ beginnt, etwa /dev/ttyS0.</translation>
+    </message>
+    <message>
+        <source>Speed must be one of %1.</source>
+        <translation>Die Geschwindigkeit muss eine der folgenden sein: %1.</translation>
+    </message>
+    <message>
+        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
+        <translation>Das Passwort darf nicht mit „@/“ beginnen: pppd würde die so benannte Datei senden.</translation>
+    </message>
+    <message>
+        <source>Demand Dialing holds a choice the form does not offer.</source>
+        <translation>Wählen bei Bedarf enthält eine Wahl, die das Formular nicht anbietet.</translation>
+    </message>
+    <message>
+        <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <translation>Die Leerlaufzeit muss zwischen %1 und %2 Sekunden liegen.</translation>
+    </message>
+    <message>
+        <source>Time out must be from %1 to %2 seconds.</source>
+        <translation>Das Zeitlimit muss zwischen %1 und %2 Sekunden liegen.</translation>
     </message>
 </context>
 <context>
@@ -316,42 +336,6 @@ Soll sie ebenfalls entfernt werden?</translation>
     <message>
         <source>&amp;Init string:</source>
         <translation>&amp;Init-Befehl:</translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation>4800</translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation>9600</translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation>19200</translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation>38400</translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation>57600</translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation>115200</translation>
-    </message>
-    <message>
-        <source>230400</source>
-        <translation>230400</translation>
-    </message>
-    <message>
-        <source>460800</source>
-        <translation>460800</translation>
-    </message>
-    <message>
-        <source>921600</source>
-        <translation>921600</translation>
     </message>
     <message>
         <source>&amp;Device:</source>

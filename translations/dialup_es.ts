@@ -73,10 +73,6 @@ inténtelo de nuevo.</translation>
         <translation>La ruta «%1» no indica ningún dispositivo</translation>
     </message>
     <message>
-        <source>The device &quot;%1&quot; is not a plain device name</source>
-        <translation>El dispositivo «%1» no es un nombre de dispositivo simple</translation>
-    </message>
-    <message>
         <source>No DUN entry is chosen: search for the phone first</source>
         <translation>No se ha elegido ninguna entrada DUN: busque primero el teléfono</translation>
     </message>
@@ -189,10 +185,6 @@ Replace it?</source>
         <translation>El dispositivo debe ser una sola ruta o nombre de dispositivo, sin espacios, comillas, «#» ni barras invertidas.</translation>
     </message>
     <message>
-        <source>Speed must be a whole number, such as 115200.</source>
-        <translation>La velocidad debe ser un número entero, como 115200.</translation>
-    </message>
-    <message>
         <source>Binding the phone over Bluetooth...</source>
         <translation>Vinculando el teléfono por Bluetooth...</translation>
     </message>
@@ -203,10 +195,6 @@ Replace it?</source>
     <message>
         <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
         <translation>La vinculación Bluetooth no está disponible en este sistema: el teléfono no se vinculó. Instale BlueZ (el paquete Debian &quot;bluez&quot;) y aplique de nuevo.</translation>
-    </message>
-    <message>
-        <source>BlueZ binds only devices named rfcomm and a number</source>
-        <translation>BlueZ solo vincula dispositivos llamados rfcomm y un número</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -257,6 +245,38 @@ Replace it?</source>
 Remove it as well?</source>
         <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.
 ¿Eliminarlo también?</translation>
+    </message>
+    <message>
+        <source>A quote or a backslash in it is left open</source>
+        <translation>Contiene unas comillas o una barra invertida sin cerrar</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
+        <translation>BlueZ solo vincula /dev/rfcomm0 a /dev/rfcomm255, el número sin ceros a la izquierda</translation>
+    </message>
+    <message>
+        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
+        <translation>El dispositivo debe ser una ruta completa que empiece por «/», como /dev/ttyS0.</translation>
+    </message>
+    <message>
+        <source>Speed must be one of %1.</source>
+        <translation>La velocidad debe ser una de estas: %1.</translation>
+    </message>
+    <message>
+        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
+        <translation>La contraseña no debe empezar por «@/»: pppd enviaría el archivo que nombra.</translation>
+    </message>
+    <message>
+        <source>Demand Dialing holds a choice the form does not offer.</source>
+        <translation>Marcación bajo demanda contiene una opción que el formulario no ofrece.</translation>
+    </message>
+    <message>
+        <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <translation>El tiempo de inactividad debe estar entre %1 y %2 segundos.</translation>
+    </message>
+    <message>
+        <source>Time out must be from %1 to %2 seconds.</source>
+        <translation>El tiempo de espera debe estar entre %1 y %2 segundos.</translation>
     </message>
 </context>
 <context>
@@ -316,42 +336,6 @@ Remove it as well?</source>
     <message>
         <source>&amp;Init string:</source>
         <translation>Cadena de &amp;inicio:</translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation>4800</translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation>9600</translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation>19200</translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation>38400</translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation>57600</translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation>115200</translation>
-    </message>
-    <message>
-        <source>230400</source>
-        <translation>230400</translation>
-    </message>
-    <message>
-        <source>460800</source>
-        <translation>460800</translation>
-    </message>
-    <message>
-        <source>921600</source>
-        <translation>921600</translation>
     </message>
     <message>
         <source>&amp;Device:</source>

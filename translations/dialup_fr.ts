@@ -73,10 +73,6 @@ et réessayer.</translation>
         <translation>Le chemin «&#xa0;%1&#xa0;» ne désigne aucun périphérique</translation>
     </message>
     <message>
-        <source>The device &quot;%1&quot; is not a plain device name</source>
-        <translation>Le périphérique «&#xa0;%1&#xa0;» n&apos;est pas un simple nom de périphérique</translation>
-    </message>
-    <message>
         <source>No DUN entry is chosen: search for the phone first</source>
         <translation>Aucune entrée DUN n&apos;est choisie&#xa0;: recherchez d&apos;abord le téléphone</translation>
     </message>
@@ -189,10 +185,6 @@ Le remplacer&#xa0;?</translation>
         <translation>Le périphérique doit être un seul chemin ou nom de périphérique, sans espaces, guillemets, «&#xa0;#&#xa0;» ni barres obliques inverses.</translation>
     </message>
     <message>
-        <source>Speed must be a whole number, such as 115200.</source>
-        <translation>La vitesse doit être un nombre entier, comme 115200.</translation>
-    </message>
-    <message>
         <source>Binding the phone over Bluetooth...</source>
         <translation>Liaison du téléphone par Bluetooth...</translation>
     </message>
@@ -203,10 +195,6 @@ Le remplacer&#xa0;?</translation>
     <message>
         <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
         <translation>La liaison Bluetooth n&apos;est pas disponible sur ce système&#xa0;: le téléphone n&apos;a pas été lié. Installez BlueZ (le paquet Debian &quot;bluez&quot;) et appliquez à nouveau.</translation>
-    </message>
-    <message>
-        <source>BlueZ binds only devices named rfcomm and a number</source>
-        <translation>BlueZ ne lie que les périphériques nommés rfcomm suivi d&apos;un nombre</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -257,6 +245,38 @@ Le remplacer&#xa0;?</translation>
 Remove it as well?</source>
         <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.
 Le supprimer aussi&#xa0;?</translation>
+    </message>
+    <message>
+        <source>A quote or a backslash in it is left open</source>
+        <translation>Un guillemet ou une barre oblique inverse y est resté ouvert</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
+        <translation>BlueZ ne lie que /dev/rfcomm0 à /dev/rfcomm255, le nombre sans zéros en tête</translation>
+    </message>
+    <message>
+        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
+        <translation>Le périphérique doit être un chemin complet commençant par «&#xa0;/&#xa0;», comme /dev/ttyS0.</translation>
+    </message>
+    <message>
+        <source>Speed must be one of %1.</source>
+        <translation>La vitesse doit être l&apos;une des suivantes&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
+        <translation>Le mot de passe ne doit pas commencer par «&#xa0;@/&#xa0;»&#xa0;: pppd enverrait le fichier qu&apos;il nomme.</translation>
+    </message>
+    <message>
+        <source>Demand Dialing holds a choice the form does not offer.</source>
+        <translation>Numérotation à la demande contient un choix que le formulaire ne propose pas.</translation>
+    </message>
+    <message>
+        <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <translation>Le délai d&apos;inactivité doit être compris entre %1 et %2 secondes.</translation>
+    </message>
+    <message>
+        <source>Time out must be from %1 to %2 seconds.</source>
+        <translation>Le délai doit être compris entre %1 et %2 secondes.</translation>
     </message>
 </context>
 <context>
@@ -316,42 +336,6 @@ Le supprimer aussi&#xa0;?</translation>
     <message>
         <source>&amp;Init string:</source>
         <translation>Chaîne d&apos;&amp;init&#xa0;:</translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation>4800</translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation>9600</translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation>19200</translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation>38400</translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation>57600</translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation>115200</translation>
-    </message>
-    <message>
-        <source>230400</source>
-        <translation>230400</translation>
-    </message>
-    <message>
-        <source>460800</source>
-        <translation>460800</translation>
-    </message>
-    <message>
-        <source>921600</source>
-        <translation>921600</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
