@@ -1,7 +1,7 @@
 #include "account/dunsearch.h"
 
-#include "syswriters/dunsearchparser.h"
-#include "syswriters/systemlayout.h"
+#include "core/bluetooth/dunsearchparser.h"
+#include "core/system/systemlayout.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

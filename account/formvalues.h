@@ -1,7 +1,7 @@
 #ifndef FORMVALUES_H
 #define FORMVALUES_H
 
-#include "syswriters/accountfields.h"
+#include "core/record/accountfields.h"
 
 class QWidget;
 

@@ -7,9 +7,9 @@
 
 #include "config/config.h"
 #include "form/radiogroupbox.h"
-#include "syswriters/accountname.h"
-#include "syswriters/applyhelper.h"
-#include "syswriters/systemfile.h"
+#include "core/record/accountname.h"
+#include "core/protocol/applyhelper.h"
+#include "core/system/systemfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

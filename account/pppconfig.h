@@ -2,9 +2,9 @@
 #define PPPCONFIG_H
 
 #include "form/pppconfigbase.h"
-#include "syswriters/commandrunner.h"
-#include "syswriters/systemapply.h"
-#include "syswriters/systemlayout.h"
+#include "core/system/commandrunner.h"
+#include "core/pppfiles/systemapply.h"
+#include "core/system/systemlayout.h"
 
 #include <memory>
 

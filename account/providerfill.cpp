@@ -2,8 +2,8 @@
 
 #include "form/pppconfigbase.h"
 #include "form/providerchooser.h"
-#include "syswriters/providerdatabase.h"
-#include "syswriters/systemlayout.h"
+#include "core/providers/providerdatabase.h"
+#include "core/system/systemlayout.h"
 
 #include <QCheckBox>
 #include <QCollator>

@@ -3,8 +3,8 @@
 #include "scratchdata.h"
 
 #include "account/pppconfig.h"
-#include "syswriters/commandrunner.h"
-#include "syswriters/systemlayout.h"
+#include "core/system/commandrunner.h"
+#include "core/system/systemlayout.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "measure.h"
 #include "scratchdata.h"
 
-#include "syswriters/dunsearchparser.h"
+#include "core/bluetooth/dunsearchparser.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #include "benchmarks.h"
 #include "measure.h"
 
-#include "syswriters/providerdatabase.h"
-#include "syswriters/systemlayout.h"
+#include "core/providers/providerdatabase.h"
+#include "core/system/systemlayout.h"
 
 #include <QFile>
 

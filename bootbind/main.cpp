@@ -4,9 +4,9 @@
 // journal; it ends with 1 when a binding it tried was not made (blocks it
 // skips are only logged).
 
-#include "syswriters/commandrunner.h"
-#include "syswriters/rfcommbinding.h"
-#include "syswriters/systemlayout.h"
+#include "core/system/commandrunner.h"
+#include "core/bluetooth/rfcommbinding.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #include "form/pppconfigbase.h"
 #include "form/radiogroupbox.h"
-#include "syswriters/applyinput.h"
+#include "core/record/applyinput.h"
 
 #include <QCheckBox>
 #include <QComboBox>

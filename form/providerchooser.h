@@ -1,7 +1,7 @@
 #ifndef PROVIDERCHOOSER_H
 #define PROVIDERCHOOSER_H
 
-#include "syswriters/providerdatabase.h"
+#include "core/providers/providerdatabase.h"
 
 #include <QDialog>
 

@@ -2,9 +2,9 @@
 // dialog, which runs as an ordinary user and starts this through pkexec.
 // Qt Core only: no widget library is loaded into a privileged process.
 
-#include "syswriters/applyhelper.h"
-#include "syswriters/commandrunner.h"
-#include "syswriters/systemlayout.h"
+#include "core/protocol/applyhelper.h"
+#include "core/system/commandrunner.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 #include "app/language.h"
 #include "config/config.h"
 #include "form/radiogroupbox.h"
-#include "syswriters/rfcommbinding.h"
+#include "core/bluetooth/rfcommbinding.h"
 
 #include "support/testsupport.h"
 

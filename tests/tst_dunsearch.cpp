@@ -1,5 +1,5 @@
 #include "account/dunsearch.h"
-#include "syswriters/dunsearchparser.h"
+#include "core/bluetooth/dunsearchparser.h"
 
 #include "support/testsupport.h"
 

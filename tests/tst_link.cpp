@@ -1,7 +1,7 @@
 // The files Apply writes, on a real PPP link: in a user-mode Linux guest (link/guest.sh) pppd calls each account
 // with Debian's stock /etc/ppp/options beside its files, through a modem stand-in, to an ISP's pppd.
 #include "config/config.h"
-#include "syswriters/systemapply.h"
+#include "core/pppfiles/systemapply.h"
 
 #include "support/testsupport.h"
 

@@ -1,6 +1,6 @@
 // The peer files we write, read by the real pppd: every option reaches pppd, and the connect line, run by the real
 // chat, sends the modem exactly what the user typed.
-#include "syswriters/peerfile.h"
+#include "core/pppfiles/peerfile.h"
 
 #include "support/testsupport.h"
 

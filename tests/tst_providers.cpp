@@ -1,6 +1,6 @@
 #include "account/pppconfig.h"
 #include "form/providerchooser.h"
-#include "syswriters/providerdatabase.h"
+#include "core/providers/providerdatabase.h"
 
 #include "support/testsupport.h"
 

@@ -1,8 +1,8 @@
 // The privileged helper on a scratch machine: its system under the root given first; each command it would run is
 // appended to <root>/commands instead.
-#include "syswriters/applyhelper.h"
-#include "syswriters/commandrunner.h"
-#include "syswriters/systemlayout.h"
+#include "core/protocol/applyhelper.h"
+#include "core/system/commandrunner.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
-#include "syswriters/commandrunner.h"
-#include "syswriters/systemlayout.h"
+#include "core/system/commandrunner.h"
+#include "core/system/systemlayout.h"
 
 #include <QTemporaryDir>
 #include <QTimer>

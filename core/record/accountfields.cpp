@@ -1,7 +1,7 @@
-#include "syswriters/accountfields.h"
+#include "core/record/accountfields.h"
 
 #include "config/config.h"
-#include "syswriters/peerfile.h"
+#include "core/pppfiles/peerfile.h"
 
 const QList<AccountField> &accountFields()
 {

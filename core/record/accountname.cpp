@@ -1,4 +1,4 @@
-#include "syswriters/accountname.h"
+#include "core/record/accountname.h"
 
 bool isSafeAccountName(const QString &name)
 {

@@ -1,4 +1,4 @@
-#include "syswriters/dunsearchparser.h"
+#include "core/bluetooth/dunsearchparser.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "syswriters/systemlayout.h"
+#include "core/system/systemlayout.h"
 
 #include <unistd.h>
 

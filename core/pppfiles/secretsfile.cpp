@@ -1,8 +1,8 @@
-#include "syswriters/secretsfile.h"
+#include "core/pppfiles/secretsfile.h"
 
-#include "syswriters/accountname.h"
-#include "syswriters/peerfile.h"
-#include "syswriters/systemlayout.h"
+#include "core/record/accountname.h"
+#include "core/pppfiles/peerfile.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QFile>

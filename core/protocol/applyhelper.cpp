@@ -1,7 +1,7 @@
-#include "syswriters/applyhelper.h"
+#include "core/protocol/applyhelper.h"
 
-#include "syswriters/commandrunner.h"
-#include "syswriters/systemlayout.h"
+#include "core/system/commandrunner.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #ifndef SECRETSFILE_H
 #define SECRETSFILE_H
 
-#include "syswriters/systemfile.h"
+#include "core/system/systemfile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #ifndef RFCOMMBINDING_H
 #define RFCOMMBINDING_H
 
-#include "syswriters/systemfile.h"
+#include "core/system/systemfile.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "syswriters/applyinput.h"
+#include "core/record/applyinput.h"
 
-#include "syswriters/accountname.h"
-#include "syswriters/peerfile.h"
+#include "core/record/accountname.h"
+#include "core/pppfiles/peerfile.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "syswriters/rfcommbinding.h"
+#include "core/bluetooth/rfcommbinding.h"
 
-#include "syswriters/commandrunner.h"
-#include "syswriters/rfcommconf.h"
-#include "syswriters/systemfileslock.h"
-#include "syswriters/systemlayout.h"
+#include "core/system/commandrunner.h"
+#include "core/bluetooth/rfcommconf.h"
+#include "core/system/systemfileslock.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

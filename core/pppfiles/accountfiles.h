@@ -1,7 +1,7 @@
 #ifndef ACCOUNTFILES_H
 #define ACCOUNTFILES_H
 
-#include "syswriters/systemfile.h"
+#include "core/system/systemfile.h"
 
 struct PeerValues;
 struct SystemLayout;

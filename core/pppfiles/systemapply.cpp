@@ -1,14 +1,14 @@
-#include "syswriters/systemapply.h"
+#include "core/pppfiles/systemapply.h"
 
-#include "syswriters/accountfiles.h"
-#include "syswriters/accountname.h"
-#include "syswriters/applyinput.h"
-#include "syswriters/commandrunner.h"
-#include "syswriters/peerfile.h"
-#include "syswriters/peerrecord.h"
-#include "syswriters/rfcommbinding.h"
-#include "syswriters/systemfileslock.h"
-#include "syswriters/systemlayout.h"
+#include "core/pppfiles/accountfiles.h"
+#include "core/record/accountname.h"
+#include "core/record/applyinput.h"
+#include "core/system/commandrunner.h"
+#include "core/pppfiles/peerfile.h"
+#include "core/pppfiles/peerrecord.h"
+#include "core/bluetooth/rfcommbinding.h"
+#include "core/system/systemfileslock.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "syswriters/peerrecord.h"
+#include "core/pppfiles/peerrecord.h"
 
-#include "syswriters/systemlayout.h"
+#include "core/system/systemlayout.h"
 
 namespace {
 

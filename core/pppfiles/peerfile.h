@@ -1,7 +1,7 @@
 #ifndef PEERFILE_H
 #define PEERFILE_H
 
-#include "syswriters/systemfile.h"
+#include "core/system/systemfile.h"
 
 #include <QString>
 

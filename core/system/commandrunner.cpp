@@ -1,4 +1,4 @@
-#include "syswriters/commandrunner.h"
+#include "core/system/commandrunner.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

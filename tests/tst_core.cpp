@@ -1,10 +1,10 @@
-#include "syswriters/accountfiles.h"
-#include "syswriters/applyhelper.h"
-#include "syswriters/applyinput.h"
-#include "syswriters/peerfile.h"
-#include "syswriters/rfcommbinding.h"
-#include "syswriters/secretsfile.h"
-#include "syswriters/systemfileslock.h"
+#include "core/pppfiles/accountfiles.h"
+#include "core/protocol/applyhelper.h"
+#include "core/record/applyinput.h"
+#include "core/pppfiles/peerfile.h"
+#include "core/bluetooth/rfcommbinding.h"
+#include "core/pppfiles/secretsfile.h"
+#include "core/system/systemfileslock.h"
 
 #include "support/testsupport.h"
 
@@ -274,4 +274,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSysWriters)
-#include "tst_syswriters.moc"
+#include "tst_core.moc"

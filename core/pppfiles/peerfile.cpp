@@ -1,7 +1,7 @@
-#include "syswriters/peerfile.h"
+#include "core/pppfiles/peerfile.h"
 
-#include "syswriters/accountname.h"
-#include "syswriters/systemlayout.h"
+#include "core/record/accountname.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "syswriters/systemfile.h"
+#include "core/system/systemfile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "syswriters/systemfileslock.h"
+#include "core/system/systemfileslock.h"
 
-#include "syswriters/systemlayout.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

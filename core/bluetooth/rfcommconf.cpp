@@ -1,4 +1,4 @@
-#include "syswriters/rfcommconf.h"
+#include "core/bluetooth/rfcommconf.h"
 
 namespace {
 

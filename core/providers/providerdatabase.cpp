@@ -1,7 +1,7 @@
-#include "syswriters/providerdatabase.h"
+#include "core/providers/providerdatabase.h"
 
-#include "syswriters/accountname.h"
-#include "syswriters/systemlayout.h"
+#include "core/record/accountname.h"
+#include "core/system/systemlayout.h"
 
 #include <QCoreApplication>
 #include <QFile>

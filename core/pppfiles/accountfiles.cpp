@@ -1,9 +1,9 @@
-#include "syswriters/accountfiles.h"
+#include "core/pppfiles/accountfiles.h"
 
-#include "syswriters/peerfile.h"
-#include "syswriters/peerrecord.h"
-#include "syswriters/secretsfile.h"
-#include "syswriters/systemfileslock.h"
+#include "core/pppfiles/peerfile.h"
+#include "core/pppfiles/peerrecord.h"
+#include "core/pppfiles/secretsfile.h"
+#include "core/system/systemfileslock.h"
 
 FileFailures writeAccountFiles(const SystemLayout &layout, const PeerValues &values,
                                const QString &password)

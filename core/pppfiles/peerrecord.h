@@ -1,7 +1,7 @@
 #ifndef PEERRECORD_H
 #define PEERRECORD_H
 
-#include "syswriters/systemfile.h"
+#include "core/system/systemfile.h"
 
 struct SystemLayout;
 

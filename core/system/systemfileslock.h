@@ -1,7 +1,7 @@
 #ifndef SYSTEMFILESLOCK_H
 #define SYSTEMFILESLOCK_H
 
-#include "syswriters/systemfile.h"
+#include "core/system/systemfile.h"
 
 struct SystemLayout;
 

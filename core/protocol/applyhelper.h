@@ -1,7 +1,7 @@
 #ifndef APPLYHELPER_H
 #define APPLYHELPER_H
 
-#include "syswriters/systemapply.h"
+#include "core/pppfiles/systemapply.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
 #ifndef SYSTEMAPPLY_H
 #define SYSTEMAPPLY_H
 
-#include "syswriters/accountfields.h"
-#include "syswriters/systemfile.h"
+#include "core/record/accountfields.h"
+#include "core/system/systemfile.h"
 
 #include <QStringList>
 
