@@ -6,13 +6,13 @@ export PATH=/usr/sbin:/usr/bin:/sbin:/bin GLIBC_TUNABLES=glibc.cpu.hwcaps=-AVX51
 T=$(dirname "$0"); echo "guest up"
 mount -t proc proc /proc; mount -t sysfs sys /sys; mkdir /dev/pts; mount -t devpts pts /dev/pts
 mount -t hostfs -o "$1" scratch /mnt
-for d in /etc/ppp /run /tmp /root; do mount -t tmpfs tmpfs $d; done
-mkdir /run/lock; cp "$T/modem.sh" /run
+mount -t tmpfs tmpfs /run; mkdir /run/lock; cp "$T/modem.sh" "$T/../data/link/debian-options" /run   # before /tmp is hidden
+for d in /etc/ppp /tmp /root; do mount -t tmpfs tmpfs $d; done
 for m in lib/crc-ccitt drivers/net/slip/slhc drivers/net/ppp/ppp_generic drivers/net/ppp/ppp_async
 do insmod "/usr/lib/uml/modules/$(uname -r)/kernel/$m.ko"; done
 for c in /mnt/*; do
     echo "case $c"
-    rm -rf /etc/ppp/* /dev/ttyS0; cp -r "$c/etc/ppp/." /etc/ppp; cp "$T/../data/link/debian-options" /etc/ppp/options
+    rm -rf /etc/ppp/* /dev/ttyS0; cp -r "$c/etc/ppp/." /etc/ppp; cp /run/debian-options /etc/ppp/options
     socat PTY,link=/dev/ttyS0,rawer,wait-slave EXEC:"bash /run/modem.sh $c",pty,rawer,setsid,ctty 2> "$c/socat.log" & modem=$!
     while [ ! -e /dev/ttyS0 ]; do sleep 0.1; done
     pppd call Office nodetach > "$c/client.log" 2>&1 & pid=$!
