@@ -9,7 +9,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-// Every file flushed to disk, by the name it had then; a settings file must be flushed while it is still ".new".
+// Every file flushed to disk, by the name it had then; a settings file must be flushed while it is still ".new", and its
+// folder after the rename.
 static QStringList flushedFiles;
 extern "C" int fsync(int fd)
 {
@@ -124,7 +125,7 @@ private slots:
         QCOMPARE(QList<int>({ modeOf(existing), modeOf(first), modeOf(fresh + "/Choices"), modeOf(fresh + "/Choices/common") }),
                  QList<int>({ 0600, 0600, 0700, 0700 }));
         QVERIFY(fileContent(existing) == "[G]\n[Secret]\n");
-        QCOMPARE(flushedFiles, QStringList({ existing + ".new", first + ".new" }));
+        QCOMPARE(flushedFiles, QStringList({ existing + ".new", scratch.dir.path(), first + ".new", fresh + "/Choices/common" }));
         qputenv("HOME", QFile::encodeName(scratch.home));
     }
 
