@@ -391,5 +391,5 @@ void PPPConfig::reportApplyProblems(const QStringList &problems, const SystemRes
 
 void PPPConfig::btSearchClicked()
 {
-    DunSearch::fillDunList(deviceList, this, system);
+    DunSearch::fillDunList(deviceList, this, TabWidget2, system);
 }
