@@ -235,11 +235,16 @@ private slots:
         for (const auto &[request, why] : rows) {
             Scratch scratch;
             RecordingRunner runner;
-            const SystemResult result = serveRequest(request, scratch.layout, runner);
+            const SystemResult result = serveRequest(request, scratch.layout, runner,
+                                                     request.contains("\"delete\"") ? HelperOperation::Delete : HelperOperation::Apply);
             QVERIFY2(result.notWritten.size() == 1 && result.notWritten[0].contains(why), qPrintable(result.notWritten.join('|')));
             QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList());
             QVERIFY(runner.commands.isEmpty() && result.failures.isEmpty());
         }
+        // Each helper program does its own operation only.
+        RecordingRunner runner;
+        QVERIFY(serveRequest(deleteRequest("Office", true), Scratch().layout, runner, HelperOperation::Apply).notWritten.value(0).endsWith("to delete, which this helper does not do"));
+        QVERIFY(serveRequest(apply("phone", "1"), Scratch().layout, runner, HelperOperation::Delete).notWritten.value(0).endsWith("to apply, which this helper does not do"));
     }
 
     void bluetoothBinding()
