@@ -46,8 +46,7 @@ private slots:
     }
     }
 
-    // No shell, a busy indicator, the form off meanwhile; nothing found is said; Cancel keeps complete entries, or the
-    // list as it was.
+    // No shell, a busy indicator, the form off meanwhile; nothing found is said; Cancel keeps complete entries or the list.
     void search()
     {
         const QStringList before = { "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" };
@@ -70,8 +69,7 @@ private slots:
             BoxCatcher catcher;
             catcher.cancelOnceExists = ready;
             QSignalSpy done(DunSearch::fillDunList(list, &window, list, layout), &DunSearch::finished);
-            QVERIFY(!list->isEnabled());
-            QVERIFY(done.wait(20000));
+            QVERIFY(!list->isEnabled() && done.wait(20000));
             QStringList items;
             for (int i = 0; i < list->count(); ++i)
                 items << list->itemText(i);

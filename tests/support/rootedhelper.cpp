@@ -22,6 +22,5 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     CommandFile commands;
     commands.path = application.arguments().value(1) + "/commands";
-    return runApplyHelper(SystemLayout::rootedAt(application.arguments().value(1)), commands,
-                          application.arguments().value(2) == "delete" ? HelperOperation::Delete : HelperOperation::Apply);
+    return runApplyHelper(SystemLayout::rootedAt(application.arguments().value(1)), commands, HelperOperation(application.arguments().value(2) == "delete"));
 }
