@@ -112,8 +112,9 @@ DunSearch *DunSearch::fillDunList(QComboBox *deviceList, QWidget *window, QWidge
         if (!result.entries.isEmpty()) {
             deviceList->setCurrentIndex(0);
         } else if (!result.cancelled) {
-            QMessageBox::information(window, QCoreApplication::translate("PPPConfig", "DUN Search"),
-                                     QCoreApplication::translate("PPPConfig", "Can't get DUN info."));
+            QMessageBox::information(
+                    window, QCoreApplication::translate("PPPConfig", "DUN Search"),
+                    QCoreApplication::translate("PPPConfig", "Can't get DUN info."));
         }
     });
     search->start();

@@ -132,7 +132,8 @@ SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
     const QLatin1String servedName(served == HelperOperation::Apply ? "apply" : "delete");
     if ((operation == QLatin1String("apply") || operation == QLatin1String("delete"))
         && operation != servedName)
-        return refused(QStringLiteral("it is a request to %1, which this helper does not do").arg(operation));
+        return refused(
+            QStringLiteral("it is a request to %1, which this helper does not do").arg(operation));
 
     const QJsonValue replace = object.value(QStringLiteral("replacePeerFile"));
     if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3)

@@ -79,6 +79,7 @@ QString fileBehindLinks(const QString &path)
 std::optional<WriteError> writeAtomically(const QString &path, const QByteArray &content,
                                           mode_t mode, TemporaryName naming)
 {
+    // Made for the owner alone, so nobody else reads it before fchmod.
     QByteArray temporary = QFile::encodeName(path);
     int fd;
     if (naming == TemporaryName::Unique) {
@@ -90,7 +91,6 @@ std::optional<WriteError> writeAtomically(const QString &path, const QByteArray 
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     S_IRUSR | S_IWUSR);
     }
-    // Made for the owner alone, so nobody else reads it before fchmod.
     if (fd < 0)
         return WriteError { WriteError::Creating, errno };
 
@@ -102,7 +102,8 @@ std::optional<WriteError> writeAtomically(const QString &path, const QByteArray 
         error = { WriteError::Writing, errno };
     if (::close(fd) != 0 && error.number == 0)
         error = { WriteError::Writing, errno };
-    if (error.number == 0 && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+    if (error.number == 0
+        && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
         error = { WriteError::Renaming, errno };
     if (error.number != 0) {
         ::unlink(temporary.constData());
