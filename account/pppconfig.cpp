@@ -215,7 +215,7 @@ void PPPConfig::delete_account()
 
 SystemResult PPPConfig::removeSystemFiles(const QString &name, bool mayRemoveForeign)
 {
-    return system.throughHelper ? callApplyHelper(system, deleteRequest(name, mayRemoveForeign))
+    return system.throughHelper ? callApplyHelper(system.deleteHelper, deleteRequest(name, mayRemoveForeign))
                                 : removePeerFile(system, name, mayRemoveForeign);
 }
 
@@ -301,7 +301,7 @@ SystemResult PPPConfig::saveAccount(Config &store, bool mayReplacePeerFile)
                       bluetooth_button->isChecked() ? tr("Binding the phone over Bluetooth...")
                                                     : tr("Writing the system files..."));
     if (system.throughHelper)
-        return callApplyHelper(system, applyRequest(name, values, mayReplacePeerFile));
+        return callApplyHelper(system.applyHelper, applyRequest(name, values, mayReplacePeerFile));
     return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
 }
 
@@ -391,5 +391,5 @@ void PPPConfig::reportApplyProblems(const QStringList &problems, const SystemRes
 
 void PPPConfig::btSearchClicked()
 {
-    DunSearch::fillDunList(deviceList, this, system);
+    DunSearch::fillDunList(deviceList, this, TabWidget2, system);
 }

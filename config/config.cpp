@@ -1,15 +1,14 @@
 #include "config/config.h"
 
+#include "core/system/systemfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringConverter>
 #include <QTextStream>
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -354,11 +353,6 @@ QByteArray Config::fileContents() const
 
 bool Config::save(const QString &path, QString *failure)
 {
-    const auto fail = [failure](int error) {
-        if (failure)
-            *failure = qt_error_string(error);
-        return false;
-    };
     if (!path.isEmpty())
         settingsPath = path;
     const QString refusal = homeRefusal(settingsPath);
@@ -367,44 +361,31 @@ bool Config::save(const QString &path, QString *failure)
             *failure = refusal;
         return false;
     }
-    const QString tempPath = settingsPath + QLatin1String(".new");
-    const QByteArray tempName = QFile::encodeName(tempPath);
-
-    // Whoever may write the folder could have put a link to another file
-    // here: only a file made now is written. A leftover one (a link is
-    // removed, not followed) must not block every later save.
-    ::unlink(tempName.constData());
-    // Account files hold the dial-up password in clear: owner only.
-    const int fd = ::open(tempName.constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        const int error = errno;
-        qWarning("could not open for writing `%s'", tempPath.toLatin1().constData());
-        currentGroup = nullptr;
-        return fail(error);
+    // Account files hold the dial-up password in clear: owner only. The
+    // temporary name is fixed, so a crash leaves one "<path>.new" at most.
+    const std::optional<WriteError> error =
+        writeAtomically(settingsPath, fileContents(), S_IRUSR | S_IWUSR, TemporaryName::DotNew);
+    if (!error) {
+        modified = false;
+        return true;
     }
-    ::fchmod(fd, S_IRUSR | S_IWUSR);
-
-    const QByteArray bytes = fileContents();
-    ssize_t written;
-    do {
-        written = ::write(fd, bytes.constData(), size_t(bytes.size()));
-    } while (written < 0 && errno == EINTR);
-    // The content must be on the disk before the rename makes it the settings
-    // file, or a power loss can leave an empty file where the old one was.
-    int error = written < 0 ? errno : written != bytes.size() ? ENOSPC : 0;
-    if (!error && ::fsync(fd) != 0 && errno != EINVAL)
-        error = errno;
-
-    if (error) {
+    if (error->step == WriteError::Writing) {
         showOutOfSpace();
-        ::close(fd);
-        ::unlink(tempName.constData());
-        return fail(error);
+    } else if (error->step == WriteError::Renaming) {
+        // Written, but not renamed: a failed save is not tried again
+        // behind the caller's back.
+        qWarning("::rename problem renaming file %s to %s errno %d",
+                 qPrintable(settingsPath + QLatin1String(".new")), qPrintable(settingsPath),
+                 error->number);
+        modified = false;
+    } else {
+        qWarning("could not open for writing `%s'",
+                 (settingsPath + QLatin1String(".new")).toLatin1().constData());
+        currentGroup = nullptr;
     }
-    ::close(fd);
-    modified = false;
-    return velto_renameFile(tempPath, settingsPath) || fail(errno);
+    if (failure)
+        *failure = systemErrorText(error->number);
+    return false;
 }
 
 namespace {
@@ -425,36 +406,4 @@ void Config::showOutOfSpace()
         outOfSpaceNotice(caption, text);
     else
         qWarning("%s: %s", qPrintable(caption), qPrintable(text));
-}
-
-bool Config::velto_renameFile(const QString &source, const QString &target)
-{
-    if (source.isEmpty() || target.isEmpty()) {
-        qWarning("velto_renameFile emptry string(s) from '%s' to '%s'",
-                 source.toLatin1().constData(), target.toLatin1().constData());
-        errno = EINVAL;
-        return false;
-    }
-
-    // Replace the target in one step, so a reader sees the old file or the
-    // new one and never neither. QDir::rename would refuse an existing
-    // target, hence the system call on the paths as given.
-    const QDir here;
-    if (::rename(QFile::encodeName(here.absoluteFilePath(source)).constData(),
-                 QFile::encodeName(here.absoluteFilePath(target)).constData()) == 0)
-        return true;
-    qWarning("problem renaming file using qdir::rename %s to %s",
-             qPrintable(source), qPrintable(target));
-
-    const QByteArray from = QFile::encodeName(QDir::toNativeSeparators(QDir::cleanPath(source)));
-    const QByteArray to = QFile::encodeName(QDir::toNativeSeparators(QDir::cleanPath(target)));
-    if (::rename(from.constData(), to.constData()) != 0) {
-        const int error = errno;
-        qWarning("::rename problem renaming file %s to %s errno %d",
-                 from.constData(), to.constData(), error);
-        errno = error;   // for the caller's report
-        return false;
-    }
-    qDebug("worked using ::rename");
-    return true;
 }

@@ -19,8 +19,8 @@ enum ConfigScope : int {
 };
 
 // One settings file: named groups of "key = value" lines, read whole when the
-// store is made and written back whole, through "<path>.new" and a rename,
-// when a changed store is destroyed.
+// store is made and written back whole when a changed store is destroyed, by
+// the system files' atomic writer (writeAtomically) through "<path>.new".
 //
 // Reading never destroys: a file that was not read to its end (it could not
 // be opened, does not begin with "[" after an optional UTF-8 byte-order mark,
@@ -83,9 +83,11 @@ public:
     void removeKey(const QString &key);
     void emptyCurrentGroup();
 
-    // Writes the whole store now; a non-empty path becomes the store's path.
-    // On failure (homeRefusal's included) answers false and, when asked, why
-    // ("Permission denied").
+    // Writes the whole store now, mode 0600; a non-empty path becomes the
+    // store's path. On failure (homeRefusal's included) answers false and,
+    // when asked, why ("Permission denied"); the file stays as it was. When
+    // the temporary file cannot be made no group is current afterwards; when
+    // it was written but not renamed the store counts as saved.
     bool save(const QString &path, QString *failure = nullptr);
     // Forgets that the store differs from its file: destruction writes
     // nothing, so a failed save is not tried again behind the caller's back.
@@ -96,10 +98,6 @@ public:
     // room; the window puts them in a box. Without one they are a warning.
     using OutOfSpaceNotice = void (*)(const QString &caption, const QString &text);
     static void setOutOfSpaceNotice(OutOfSpaceNotice notice);
-
-    // Replaces target by source in one step. Falls back to cleaned paths and
-    // reports each failure as a warning.
-    static bool velto_renameFile(const QString &source, const QString &target);
 
     // Reads settings text into the store, as loading a file does once the
     // file is known to begin with "[". Stops at the first line that is not a

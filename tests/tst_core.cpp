@@ -152,6 +152,35 @@ private slots:
         }
     }
 
+    // Whichever temporary name, a failed replacement keeps the old file, leaves nothing beside it and names its step.
+    void atomicWriterFailures_data()
+    {
+        QTest::addColumn<TemporaryName>("naming");
+        QTest::addColumn<WriteError::Step>("step");
+        QTest::addColumn<QString>("reason");
+        for (const auto &[naming, name] : { std::pair(TemporaryName::Unique, "unique: "), std::pair(TemporaryName::DotNew, ".new: ") }) {
+            QTest::newRow(QByteArray(name) + "folder missing") << naming << WriteError::Creating << "No such file or directory";
+            QTest::newRow(QByteArray(name) + "disk full") << naming << WriteError::Writing << "File too large";
+            QTest::newRow(QByteArray(name) + "folder in the file's place") << naming << WriteError::Renaming << "Is a directory";
+        }
+    }
+    void atomicWriterFailures()
+    {
+        QFETCH(TemporaryName, naming);
+        QFETCH(WriteError::Step, step);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(step == WriteError::Creating ? "missing/file" : "file");
+        QVERIFY(step == WriteError::Renaming ? QDir().mkdir(path) : step == WriteError::Creating || putFile(path, "old\n"));
+        const FileSizeLimit limit(step == WriteError::Writing ? 2 : -1);
+        const std::optional<WriteError> error = writeAtomically(path, "new\n", 0644, naming);
+        QVERIFY(error);
+        QCOMPARE(error->step, step);
+        QCOMPARE(systemErrorText(error->number), reason);
+        QCOMPARE(entriesOf(dir.path()), step == WriteError::Creating ? QStringList() : QStringList("file"));
+        QCOMPARE(fileContent(path), step == WriteError::Writing ? QByteArray("old\n") : QByteArray("<unreadable>"));
+    }
+
     // Other accounts' secrets are never lost: a file not read or written whole stays as it was, nothing beside it.
     void secretsFailures()
     {
@@ -161,13 +190,9 @@ private slots:
             QTemporaryDir dir;
             const QString path = dir.filePath("pap-secrets");
             const QByteArray old = kind == "open quote" ? "guest Office \"old\"\nbob Home \"b" : "bob Home \"b\"\nguest Office \"old\"\n";
-            QVERIFY(kind == "folder" ? QDir().mkdir(path) && replaceFile(path, "x", 0600)->reason == "Is a directory"   // the rename fails too
-                    : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
-            std::optional<FileSizeLimit> limit;
-            if (kind == "disk full")
-                limit.emplace(16);
+            QVERIFY(kind == "folder" ? QDir().mkdir(path) : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
+            const FileSizeLimit limit(kind == "disk full" ? 16 : -1);
             const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
-            limit.reset();
             QVERIFY2(failure && failure->path == path && failure->reason.contains(reason), qPrintable(kind));
             QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
             QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
@@ -175,7 +200,7 @@ private slots:
     }
 
     // No reason: bound, PIN and link key gone, service restarted (failing commands are no failure); else no change.
-    // A request the privileged helper cannot read, or one that breaks a rule of the dialog's, writes nothing and says why.
+    // A request the privileged helper cannot read, breaking a rule of the dialog's or for the other helper writes nothing and says why.
     void helperRefusesWholeRequests()
     {
         AccountValues office = fallbackValues();
@@ -200,14 +225,16 @@ private slots:
             { apply("phone", "1", "../../etc/x"), "cannot be used as a file name" }, { deleteRequest("..", true), "cannot be used" },
             { R"({"operation":"chmod","name":"Office"})", "not one of an apply or a delete" }, { R"({"operation":"delete"})", "names no account" },
             { R"({"operation":"delete","name":"Office","force":true})", "not one of an apply or a delete" } };
+        RecordingRunner runner;
         for (const auto &[request, why] : rows) {
             Scratch scratch;
-            RecordingRunner runner;
-            const SystemResult result = serveRequest(request, scratch.layout, runner);
+            const SystemResult result = serveRequest(request, scratch.layout, runner, HelperOperation(request.contains("\"delete\"")));
             QVERIFY2(result.notWritten.size() == 1 && result.notWritten[0].contains(why), qPrintable(result.notWritten.join('|')));
             QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList());
             QVERIFY(runner.commands.isEmpty() && result.failures.isEmpty());
         }
+        QVERIFY(serveRequest(deleteRequest("Office", true), Scratch().layout, runner, HelperOperation::Apply).notWritten.value(0).endsWith("to delete, which this helper does not do"));
+        QVERIFY(serveRequest(apply("phone", "1"), Scratch().layout, runner, HelperOperation::Delete).notWritten.value(0).endsWith("to apply, which this helper does not do"));
     }
 
     void bluetoothBinding()

@@ -197,7 +197,8 @@ private slots:
     {
         Scratch scratch;
         scratch.layout.throughHelper = true;
-        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root };
+        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root, "apply" };
+        scratch.layout.deleteHelper = { ROOTED_HELPER, scratch.root, "delete" };
         QVERIFY(putFile(scratch.layout.papSecrets, "# secrets\nother Home \"x\"\nguest Office \"old\"\n"));
         PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
         dialog.serial_button->click();
@@ -219,7 +220,7 @@ private slots:
             { { "sh", "-c", "echo No agent. >&2; exit 127" }, "The system did not allow it, or the helper -c is not installed.\nNo agent." },
             { { "/nonexistent/pkexec", "helper" }, "Install the package \"pkexec\", or run this program as root." } };
         for (const auto &[helper, why] : denials) {
-            scratch.layout.applyHelper = helper;
+            scratch.layout.applyHelper = scratch.layout.deleteHelper = helper;
             PPPConfig denied(nullptr, nullptr, scratch.layout, &runner);
             catcher.boxes.clear();
             fillOffice(denied, "Denied");
@@ -298,7 +299,8 @@ private slots:
                     for (const int answer : { int(QMessageBox::No), int(QMessageBox::Yes) }) {
                         Scratch scratch;
                         scratch.layout.throughHelper = helper;
-                        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root };
+                        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root, "apply" };
+                        scratch.layout.deleteHelper = { ROOTED_HELPER, scratch.root, "delete" };
                         QVERIFY(QDir().mkpath(scratch.layout.peersDir) && putFile(scratch.layout.peerFile("provider"), "hand-written\n"));
                         if (account)
                             writeAccount(scratch, "provider", "provider");

@@ -46,7 +46,7 @@ private slots:
     }
     }
 
-    // No shell, a busy indicator; nothing found is said; Cancel keeps complete entries, or the list as it was.
+    // No shell, a busy indicator, the form off meanwhile; nothing found is said; Cancel keeps complete entries or the list.
     void search()
     {
         const QStringList before = { "11:22:33:44:55:66,7", "66:55:44:33:22:11,8" };
@@ -68,12 +68,13 @@ private slots:
             list->addItems(before);
             BoxCatcher catcher;
             catcher.cancelOnceExists = ready;
-            DunSearch::fillDunList(list, &window, layout);
+            QSignalSpy done(DunSearch::fillDunList(list, &window, list, layout), &DunSearch::finished);
+            QVERIFY(!list->isEnabled() && done.wait(20000));
             QStringList items;
             for (int i = 0; i < list->count(); ++i)
                 items << list->itemText(i);
             QCOMPARE(items, entries);
-            QVERIFY(catcher.boxes == boxes && (catcher.busySeen || !output.startsWith("cancel")));
+            QVERIFY(catcher.boxes == boxes && (catcher.busySeen || !output.startsWith("cancel")) && list->isEnabled());
         }
     }
 };

@@ -115,7 +115,7 @@ QByteArray deleteRequest(const QString &name, bool replacePeerFile)
 }
 
 SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
-                          CommandRunner &runner)
+                          CommandRunner &runner, HelperOperation served)
 {
     if (request.size() > maxRequestBytes)
         return refused(QStringLiteral("it is too long"));
@@ -128,6 +128,12 @@ SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
     const QJsonValue name = object.value(QStringLiteral("name"));
     if (!name.isString() || name.toString().size() > maxFieldLength)
         return refused(QStringLiteral("it names no account"));
+
+    const QLatin1String servedName(served == HelperOperation::Apply ? "apply" : "delete");
+    if ((operation == QLatin1String("apply") || operation == QLatin1String("delete"))
+        && operation != servedName)
+        return refused(
+            QStringLiteral("it is a request to %1, which this helper does not do").arg(operation));
 
     const QJsonValue replace = object.value(QStringLiteral("replacePeerFile"));
     if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3)
@@ -142,24 +148,24 @@ SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
     return applySystemFiles(layout, runner, name.toString(), values, replace.toBool());
 }
 
-int runApplyHelper(const SystemLayout &layout, CommandRunner &runner)
+int runApplyHelper(const SystemLayout &layout, CommandRunner &runner, HelperOperation served)
 {
     QFile in;
     QFile out;
     if (!in.open(stdin, QIODevice::ReadOnly) || !out.open(stdout, QIODevice::WriteOnly))
         return 1;
     // One byte over the limit is enough to refuse the request.
-    const SystemResult result = serveRequest(in.read(maxRequestBytes + 1), layout, runner);
+    const SystemResult result = serveRequest(in.read(maxRequestBytes + 1), layout, runner, served);
     out.write(answerText(result));
     return result.succeeded() ? 0 : 1;
 }
 
-SystemResult callApplyHelper(const SystemLayout &layout, const QByteArray &request)
+SystemResult callApplyHelper(const QStringList &helper, const QByteArray &request)
 {
     // No time limit: the administrator's password is being typed meanwhile.
     ProcessRunner processes(-1);
     QByteArray answer;
-    const int status = processes.run(layout.applyHelper, request, answer);
+    const int status = processes.run(helper, request, answer);
     if (std::optional<SystemResult> result = parseAnswer(answer))
         return *result;
 
@@ -169,16 +175,16 @@ SystemResult callApplyHelper(const SystemLayout &layout, const QByteArray &reque
             "PPPConfig", "Writing them needs the administrator's rights, which %1 asks for; it "
                          "could not be started. Install the package \"pkexec\", or run this "
                          "program as root.")
-                                 .arg(layout.applyHelper.value(0));
+                                 .arg(helper.value(0));
     } else if (status == pkexecDismissed) {
         result.notWritten << QCoreApplication::translate(
             "PPPConfig", "The administrator's password was not given.");
     } else if (status == pkexecNotAuthorized) {
         result.notWritten << QCoreApplication::translate(
             "PPPConfig", "The system did not allow it, or the helper %1 is not installed.")
-                                 .arg(layout.applyHelper.value(1));
+                                 .arg(helper.value(1));
     } else {
-        result.notWritten << commandProblem(layout.applyHelper, status);
+        result.notWritten << commandProblem(helper, status);
     }
     // pkexec says why it refused ("No authentication agent found").
     if (!processes.errorText().isEmpty())

@@ -20,6 +20,10 @@ struct SystemLayout;
 //    "commandProblems": [text], "foreignPeerFile": text}
 // It never reads the user's home: the account's values come in the request.
 
+// Each helper program does one operation, so that polkit, which tells its
+// actions apart by the program pkexec runs, can grant one without the other.
+enum class HelperOperation { Apply, Delete };
+
 // Requests and texts longer than these are refused whole.
 constexpr int maxRequestBytes = 64 * 1024;
 constexpr int maxFieldLength = 1024;
@@ -27,20 +31,22 @@ constexpr int maxFieldLength = 1024;
 QByteArray applyRequest(const QString &name, const AccountValues &values, bool replacePeerFile);
 QByteArray deleteRequest(const QString &name, bool replacePeerFile);
 
-// The helper's side: reads request whole and checks it (the operation, the
-// name, every value present with its kind and length, nothing unknown), then
-// performs it with applySystemFiles or removePeerFile. A request that cannot
-// be read or breaks a rule changes nothing; notWritten says why.
+// The helper's side: reads request whole and checks it (the operation, which
+// must be the one served, the name, every value present with its kind and
+// length, nothing unknown), then performs it with applySystemFiles or
+// removePeerFile. A request that cannot be read or breaks a rule changes
+// nothing; notWritten says why.
 SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
-                          CommandRunner &runner);
+                          CommandRunner &runner, HelperOperation served);
 
 // The helper program: serveRequest on standard input, the answer on standard
 // output. Exits with 0 when everything was done, 1 otherwise.
-int runApplyHelper(const SystemLayout &layout, CommandRunner &runner);
+int runApplyHelper(const SystemLayout &layout, CommandRunner &runner, HelperOperation served);
 
-// The dialog's side: runs layout.applyHelper with request and reads its
-// answer. When none comes, because pkexec could not start, the password was
-// not given or the user may not do this, notWritten says so in plain words.
-SystemResult callApplyHelper(const SystemLayout &layout, const QByteArray &request);
+// The dialog's side: runs helper (the layout's applyHelper or deleteHelper)
+// with request and reads its answer. When none comes, because pkexec could
+// not start, the password was not given or the user may not do this,
+// notWritten says so in plain words.
+SystemResult callApplyHelper(const QStringList &helper, const QByteArray &request);
 
 #endif

@@ -76,28 +76,49 @@ QString fileBehindLinks(const QString &path)
     return target.isEmpty() ? path : target;
 }
 
+std::optional<WriteError> writeAtomically(const QString &path, const QByteArray &content,
+                                          mode_t mode, TemporaryName naming)
+{
+    // Made for the owner alone, so nobody else reads it before fchmod.
+    QByteArray temporary = QFile::encodeName(path);
+    int fd;
+    if (naming == TemporaryName::Unique) {
+        temporary += ".XXXXXX";
+        fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    } else {
+        temporary += ".new";
+        ::unlink(temporary.constData());
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    S_IRUSR | S_IWUSR);
+    }
+    if (fd < 0)
+        return WriteError { WriteError::Creating, errno };
+
+    WriteError error { WriteError::Creating, 0 };
+    // A file system that cannot flush (EINVAL) keeps the content all the same.
+    if (::fchmod(fd, mode) != 0)
+        error.number = errno;
+    else if (!writeAll(fd, content) || (::fsync(fd) != 0 && errno != EINVAL))
+        error = { WriteError::Writing, errno };
+    if (::close(fd) != 0 && error.number == 0)
+        error = { WriteError::Writing, errno };
+    if (error.number == 0
+        && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        error = { WriteError::Renaming, errno };
+    if (error.number != 0) {
+        ::unlink(temporary.constData());
+        return error;
+    }
+    syncFolderOf(path);
+    return std::nullopt;
+}
+
 std::optional<FileFailure> replaceFile(const QString &path, const QByteArray &content,
                                        mode_t mode)
 {
-    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
-    // mkstemp creates the file with mode 0600 at most, so nobody else can
-    // read it before the explicit mode is set.
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failure(path, errno);
-
-    int error = 0;
-    if (::fchmod(fd, mode) != 0 || !writeAll(fd, content) || ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.constData());
-        return failure(path, error);
-    }
-    syncFolderOf(path);
+    if (const std::optional<WriteError> error =
+            writeAtomically(path, content, mode, TemporaryName::Unique))
+        return failure(path, error->number);
     return std::nullopt;
 }
 

@@ -30,11 +30,36 @@ std::optional<FileFailure> nonRegularFileAt(const QString &path);
 // updated where it lives, so that the link survives.
 QString fileBehindLinks(const QString &path);
 
+// How the one atomic writer names its temporary file, beside the file it
+// replaces (a rename works within one file system only).
+enum class TemporaryName {
+    // "<path>.XXXXXX", made by mkstemp: nobody can foresee it or plant
+    // anything there, and two writers never share one.
+    Unique,
+    // "<path>.new": whatever is there already (left by a crash, or a link
+    // planted by whoever may write the folder) is removed, never followed,
+    // and the file is made anew; a crash leaves at most this one behind.
+    DotNew,
+};
+
+// Why writeAtomically failed: the step that did (making the temporary file,
+// writing the content out and flushing it, as on a full disk, or renaming it
+// over the file) and the system's error number.
+struct WriteError
+{
+    enum Step { Creating, Writing, Renaming } step;
+    int number;
+};
+
 // Replaces path with content so that no reader ever sees a half-written file:
-// a temporary file in the same folder, created with mode, written, flushed to
-// disk and renamed over path, whose folder is then flushed too. The mode is
-// set explicitly, so the umask plays no part. On any failure path is left as
-// it was and the temporary file is removed.
+// a temporary file named as naming says, created for the owner alone, given
+// mode explicitly (the umask plays no part), written whole, flushed to disk
+// and renamed over path, whose folder is then flushed too. On any failure
+// path is left as it was and the temporary file is removed.
+std::optional<WriteError> writeAtomically(const QString &path, const QByteArray &content,
+                                          mode_t mode, TemporaryName naming);
+
+// A system file replaced by writeAtomically with a unique temporary name.
 std::optional<FileFailure> replaceFile(const QString &path, const QByteArray &content,
                                        mode_t mode);
 

@@ -12,6 +12,11 @@ QString SystemLayout::installedApplyHelper()
     return QStringLiteral(DIALUP_APPLY_HELPER);
 }
 
+QString SystemLayout::installedDeleteHelper()
+{
+    return QStringLiteral(DIALUP_DELETE_HELPER);
+}
+
 QString SystemLayout::installedProviderDatabase()
 {
     return QStringLiteral(DIALUP_PROVIDER_DATABASE);

@@ -38,10 +38,12 @@ struct SystemLayout
     // Whether Apply and Delete hand the system files to the privileged
     // helper: only root may write them itself.
     bool throughHelper = !runsAsRoot();
-    // The privileged helper with what starts it: pkexec asks for the
+    // The privileged helpers with what starts them: pkexec asks for the
     // administrator's password (or what polkit grants instead), then runs
-    // the helper, whose request comes on standard input.
+    // the helper, whose request comes on standard input. Apply and Delete
+    // have a program each, so that polkit can allow one and not the other.
     QStringList applyHelper = { QStringLiteral("/usr/bin/pkexec"), installedApplyHelper() };
+    QStringList deleteHelper = { QStringLiteral("/usr/bin/pkexec"), installedDeleteHelper() };
 
     // The mobile broadband provider list (package mobile-broadband-provider-info),
     // where pkg-config said at build time; and iso-codes' country list with the
@@ -52,6 +54,7 @@ struct SystemLayout
 
     static bool runsAsRoot();
     static QString installedApplyHelper();
+    static QString installedDeleteHelper();
     static QString installedProviderDatabase();
 
     // The peer file of an account: the peers folder, "/", the account name.

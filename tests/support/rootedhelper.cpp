@@ -1,5 +1,5 @@
-// The privileged helper on a scratch machine: its system under the root given first; each command it would run is
-// appended to <root>/commands instead.
+// The privileged helper on a scratch machine: its system under the root given first, serving the operation given second
+// ("apply" or "delete"); each command it would run is appended to <root>/commands instead.
 #include "core/protocol/applyhelper.h"
 #include "core/system/commandrunner.h"
 #include "core/system/systemlayout.h"
@@ -22,5 +22,5 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     CommandFile commands;
     commands.path = application.arguments().value(1) + "/commands";
-    return runApplyHelper(SystemLayout::rootedAt(application.arguments().value(1)), commands);
+    return runApplyHelper(SystemLayout::rootedAt(application.arguments().value(1)), commands, HelperOperation(application.arguments().value(2) == "delete"));
 }
