@@ -1,3 +1,4 @@
+#include "account/resulttext.h"
 #include "core/pppfiles/accountfiles.h"
 #include "core/protocol/applyhelper.h"
 #include "core/record/applyinput.h"
@@ -50,7 +51,7 @@ private slots:
             QVERIFY(kind == "link" ? QFile::link(options, peer)
                     : kind == "fifo" ? ::mkfifo(QFile::encodeName(peer).constData(), 0600) == 0 : QDir().mkdir(peer));
             const std::optional<FileFailure> refused = writePeerFile(scratch.layout, workedExample());
-            QVERIFY(refused && refused->reason == "Not a regular file" && fileContent(options) == "lock\n");
+            QVERIFY(refused && reasonText(refused->reason) == "Not a regular file" && fileContent(options) == "lock\n");
             QVERIFY(entriesOf(scratch.layout.peersDir) == QStringList("Office") && (QDir().rmdir(peer) || QFile::remove(peer)));
         }
     }
@@ -68,7 +69,7 @@ private slots:
         {
             const SystemFilesLock other(scratch.layout);
             const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw");
-            QVERIFY(!other.failure() && failures.size() == 1 && failures.first().reason.contains("Another program"));
+            QVERIFY(!other.failure() && failures.size() == 1 && reasonText(failures.first().reason).contains("Another program"));
             QVERIFY(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry) && fileContent(peer) == "old\n");
         }
         RecordingRunner runner;
@@ -85,7 +86,7 @@ private slots:
                     : kind == "folder" ? QDir().mkdir(lock) : ::mkfifo(QFile::encodeName(lock).constData(), 0600) == 0);
             const FileFailures refused = writeAccountFiles(other.layout, workedExample(), "pw")
                 + FileFailures { writeRfcommConf(other.layout, "/dev/rfcomm0", dunEntry).value_or(FileFailure()) };
-            QVERIFY2(refused.size() == 2 && refused[0].path == lock && refused[0].reason == "Not a regular file" && refused[1].path == lock, qPrintable(kind));
+            QVERIFY2(refused.size() == 2 && refused[0].path == lock && reasonText(refused[0].reason) == "Not a regular file" && refused[1].path == lock, qPrintable(kind));
             QCOMPARE(entriesOf(other.root + "/etc/ppp") + entriesOf(other.root + "/etc/bluetooth"), QStringList("dialup.lock"));
         }
     }
@@ -125,7 +126,7 @@ private slots:
                 { "password", &password }, { "phone", &values.phone }, { "device", &values.device },
                 { "init", &values.initString }, { "speed", &values.speed }, { "dun", &dun } };
             *fields[change.section('=', 0, 0)] = change.section('=', 1);
-            const QStringList problems = ::applyInputProblems(values, password, dun);
+            const QStringList problems = reasonTexts(::applyInputProblems(values, password, dun));
             QVERIFY2(problems.size() == (reason.isEmpty() ? 0 : 1) && problems.join("").contains(reason), qPrintable(change));
         }
     }
@@ -161,14 +162,14 @@ private slots:
             QTemporaryDir dir;
             const QString path = dir.filePath("pap-secrets");
             const QByteArray old = kind == "open quote" ? "guest Office \"old\"\nbob Home \"b" : "bob Home \"b\"\nguest Office \"old\"\n";
-            QVERIFY(kind == "folder" ? QDir().mkdir(path) && replaceFile(path, "x", 0600)->reason == "Is a directory"   // the rename fails too
+            QVERIFY(kind == "folder" ? QDir().mkdir(path) && reasonText(replaceFile(path, "x", 0600)->reason) == "Is a directory"   // the rename fails too
                     : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
             std::optional<FileSizeLimit> limit;
             if (kind == "disk full")
                 limit.emplace(16);
             const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
             limit.reset();
-            QVERIFY2(failure && failure->path == path && failure->reason.contains(reason), qPrintable(kind));
+            QVERIFY2(failure && failure->path == path && reasonText(failure->reason).contains(reason), qPrintable(kind));
             QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
             QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
         }
@@ -204,7 +205,8 @@ private slots:
             Scratch scratch;
             RecordingRunner runner;
             const SystemResult result = serveRequest(request, scratch.layout, runner);
-            QVERIFY2(result.notWritten.size() == 1 && result.notWritten[0].contains(why), qPrintable(result.notWritten.join('|')));
+            const QStringList notWritten = reasonTexts(result.notWritten);
+            QVERIFY2(notWritten.size() == 1 && notWritten[0].contains(why), qPrintable(notWritten.join('|')));
             QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList());
             QVERIFY(runner.commands.isEmpty() && result.failures.isEmpty());
         }
@@ -233,7 +235,7 @@ private slots:
             QCOMPARE(runner.commands, reason.isEmpty() ? QList<QStringList>({ { "pccardctl", "eject" },
                      layout.bluetoothRestart, { "pccardctl", "insert" } }) : QList<QStringList>());
             QVERIFY2(reason.isEmpty() ? failures.isEmpty() : failures.size() == 1 && failures.first().path == layout.rfcommConf
-                     && failures.first().reason.contains(reason), qPrintable(reason));
+                     && reasonText(failures.first().reason).contains(reason), qPrintable(reason));
         }
         ProcessRunner real;
         QCOMPARE(QList<int>({ real.run({ "/bin/sh", "-c", "exit 3" }), real.run({ "/bin/sh", "-c", "kill -KILL $$" }),
@@ -254,7 +256,7 @@ private slots:
             + FileFailures { bindWithRfcommTool(layout, runner, "/dev/rfcomm01", dunEntry).value_or(FileFailure()) };
         QCOMPARE(runner.commands, QList<QStringList>({ { layout.rfcommTool, "release", "rfcomm1" },
                                                        { layout.rfcommTool, "bind", "rfcomm1", "00:11:22:33:44:55", "1" } }));
-        QVERIFY(failures.size() == 2 && failures[0].reason == runner.message && failures[1].path == "/dev/rfcomm01");
+        QVERIFY(failures.size() == 2 && reasonText(failures[0].reason) == runner.message && failures[1].path == "/dev/rfcomm01");
         QVERIFY(fileContent(layout.rfcommConf).contains("rfcomm1 {\n    bind yes;\n    device 00:11:22:33:44:55;\n    channel 1;"));
     }
 
@@ -265,8 +267,8 @@ private slots:
         QStringList bound, skipped;
         for (const RecordedBinding &binding : recorded.bindings)
             bound << binding.devicePath + " " + binding.dunEntry;
-        for (const QString &line : recorded.skipped)
-            skipped << line.section(':', 0, 0);
+        for (const SkippedBinding &block : recorded.skipped)
+            skipped << block.name;
         QCOMPARE(bound, QStringList({ "/dev/rfcomm0 00:11:22:33:44:55,1", "/dev/rfcomm1 0a:1b:2c:3d:4e:5f,30" }));
         QCOMPARE(skipped, QStringList({ "rfcomm2", "rfcomm3", "../tty", "rfcomm0", "rfcomm4", "rfcomm5", "rfcomm00" }));
         QVERIFY(recordedBindings("rfcomm0 { bind yes; device 00:11:22:33:44:55; channel \"1; }").bindings.isEmpty());
