@@ -180,6 +180,16 @@ QString reasonText(const Reason &reason)
     case Reason::RequestValueUnfit:
     case Reason::RequestUnknownValues:
         return ResultText::refusal(reason);
+    case Reason::ProvidersCannotOpen:
+        return ResultText::tr("The file cannot be opened.");
+    case Reason::ProvidersTooLarge:
+        return ResultText::tr("The file is too large to be a list of providers.");
+    case Reason::ProvidersNotAList:
+        return ResultText::tr("This is no list of mobile broadband providers.");
+    case Reason::ProvidersFormat:
+        return ResultText::tr("The list has format \"%1\"; this program reads format 2.0.").arg(arg);
+    case Reason::ProvidersXmlError:
+        return ResultText::tr("Line %1: %2").arg(arg, reason.args.value(1));
     case Reason::NotBoundAtStart:
     case Reason::BoundEarlier:
         break;   // the start-up binding's log only

@@ -106,29 +106,52 @@ private slots:
         }
     }
 
-    // Each field that reaches a system file refuses what would break it.
+    // Each field that reaches a system file refuses what would break it, in one sentence naming the field.
+    void applyInputProblems_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("problem");   // the one sentence says this; empty: the value may be written
+        const auto row = [](const char *tag, const char *field, const QString &value, const char *problem) {
+            QTest::newRow(tag) << field << value << problem;
+        };
+        row("no name", "account", "", "The account has no name.");
+        row("slash in the name", "account", "a/b", "cannot be used as a file name");
+        row("name ..", "account", "..", "cannot be used");
+        row("name .", "account", ".", "cannot be");
+        row("line feed in the username", "user", "guest\nnoauth", "Username holds a control");
+        row("return in the password", "password", "pw\r", "Password holds a control");
+        row("tab in the phone", "phone", "5\t5", "Phone holds a control");
+        row("line feed in the device", "device", "/dev/x\nnoauth", "Device holds a control");
+        row("line feed in the init string", "init", "ATZ\n", "Init string holds a control");
+        row("line feed in the speed", "speed", "1\nx", "Speed holds a control");
+        row("line feed in the DUN entry", "dun", "00:11\n", "BT DUN holds a control");
+        row("phone with blanks and brackets", "phone", "+49 (30) 555", "");
+        row("device that is an option", "device", "noauth", "Device must be a full path");
+        row("no device", "device", "", "");
+        row("device with an option after it", "device", "/dev/ttyS0 record /tmp/x", "Device must be one device path");
+        row("device with quote, hash, backslash", "device", "/dev/\"x#\\y", "Device must be one");
+        row("speed with an option after it", "speed", "115200 init /bin/false", "Speed must be one of 4800, 9600,");
+        row("speed with a leading zero", "speed", "0115200", "Speed must be one of");
+        row("password naming a file", "password", "@/etc/shadow", "Password must not begin with \"@/\"");
+        row("password with @ and no slash", "password", "@etc/x", "");
+    }
+
     void applyInputProblems()
     {
-        const QList<QPair<QString, QString>> rows = {
-            { "account=", "The account has no name." }, { "account=a/b", "cannot be used as a file name" }, { "account=..", "cannot be used" }, { "account=.", "cannot be" },
-            { "user=guest\nnoauth", "Username holds a control" }, { "password=pw\r", "Password holds a control" },
-            { "phone=5\t5", "Phone holds a control" }, { "device=/dev/x\nnoauth", "Device holds a control" },
-            { "init=ATZ\n", "Init string holds a control" }, { "speed=1\nx", "Speed holds a control" },
-            { "dun=00:11\n", "BT DUN holds a control" }, { "phone=+49 (30) 555", "" }, { "device=noauth", "Device must be a full path" }, { "device=", "" },
-            { "device=/dev/ttyS0 record /tmp/x", "Device must be one device path" }, { "device=/dev/\"x#\\y", "Device must be one" },
-            { "speed=115200 init /bin/false", "Speed must be one of 4800, 9600," }, { "speed=0115200", "Speed must be one of" },
-            { "password=@/etc/shadow", "Password must not begin with \"@/\"" }, { "password=@etc/x", "" } };
-        for (const auto &[change, reason] : rows) {
-            PeerValues values = workedExample();
-            values.idleTime = 3600, values.connectDelay = 180;   // the form's most
-            QString password = "secret", dun = dunEntry;
-            const QMap<QString, QString *> fields = { { "account", &values.accountName }, { "user", &values.userName },
-                { "password", &password }, { "phone", &values.phone }, { "device", &values.device },
-                { "init", &values.initString }, { "speed", &values.speed }, { "dun", &dun } };
-            *fields[change.section('=', 0, 0)] = change.section('=', 1);
-            const QStringList problems = reasonTexts(::applyInputProblems(values, password, dun));
-            QVERIFY2(problems.size() == (reason.isEmpty() ? 0 : 1) && problems.join("").contains(reason), qPrintable(change));
-        }
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, problem);
+        PeerValues values = workedExample();
+        values.idleTime = 3600, values.connectDelay = 180;   // the form's most
+        QString password = "secret", dun = dunEntry;
+        const QMap<QString, QString *> fields = { { "account", &values.accountName }, { "user", &values.userName },
+            { "password", &password }, { "phone", &values.phone }, { "device", &values.device },
+            { "init", &values.initString }, { "speed", &values.speed }, { "dun", &dun } };
+        *fields[field] = value;
+        const QStringList problems = reasonTexts(::applyInputProblems(values, password, dun));
+        QCOMPARE(problems.size(), problem.isEmpty() ? 0 : 1);
+        QVERIFY2(problems.join("").contains(problem), qPrintable(problems.join('|')));
     }
 
     // tests/data/secrets: before (none: absent), password, after; once the line is there, no rewrite but owner-only.
@@ -175,9 +198,8 @@ private slots:
         }
     }
 
-    // No reason: bound, PIN and link key gone, service restarted (failing commands are no failure); else no change.
     // A request the privileged helper cannot read, or one that breaks a rule of the dialog's, writes nothing and says why.
-    void helperRefusesWholeRequests()
+    void helperRefusesWholeRequests_data()
     {
         AccountValues office = fallbackValues();
         office.insert("Bluetooth", true);
@@ -190,28 +212,46 @@ private slots:
                 values.insert(key, value);
             return applyRequest(name, values, true);
         };
-        const QList<std::pair<QByteArray, QString>> rows = {
-            { "garbage", "no JSON object" }, { QByteArray(maxRequestBytes, ' ') + "{}", "too long" },
-            { apply("speed", 9600), "\"speed\" is missing, too long or not of its kind" }, { apply("phone", {}), "\"phone\"" },
-            { apply("username", QString(maxFieldLength + 1, 'u')), "\"username\"" }, { apply("shell", "/bin/sh"), "not an account's" },
-            { apply("device", "/dev/ttyS0 connect /bin/sh"), "Device must be one" }, { apply("password", "a\nb"), "Password holds" },
-            { apply("dialmode", 1.5), "\"dialmode\"" }, { apply("dialmode", 3), "Demand Dialing holds a choice" },
-            { apply("device", "lock"), "Device must be a full path" }, { apply("password", "@/root/.ssh/id_rsa"), "Password must not" },
-            { apply("idletime", -30), "Idle timeout must be from 0 to 3600" }, { apply("connectdelay", -1000), "Time out must be from 1 to 180" }, { apply("BTDUN", "00:11:22:33:44:55,1\nx"), "BT DUN holds" },
-            { apply("phone", "1", "../../etc/x"), "cannot be used as a file name" }, { deleteRequest("..", true), "cannot be used" },
-            { R"({"operation":"chmod","name":"Office"})", "not one of an apply or a delete" }, { R"({"operation":"delete"})", "names no account" },
-            { R"({"operation":"delete","name":"Office","force":true})", "not one of an apply or a delete" } };
-        for (const auto &[request, why] : rows) {
-            Scratch scratch;
-            RecordingRunner runner;
-            const SystemResult result = serveRequest(request, scratch.layout, runner);
-            const QStringList notWritten = reasonTexts(result.notWritten);
-            QVERIFY2(notWritten.size() == 1 && notWritten[0].contains(why), qPrintable(notWritten.join('|')));
-            QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList());
-            QVERIFY(runner.commands.isEmpty() && result.failures.isEmpty());
-        }
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("no JSON") << QByteArray("garbage") << "no JSON object";
+        QTest::newRow("too long") << QByteArray(maxRequestBytes, ' ') + "{}" << "too long";
+        QTest::newRow("speed a number") << apply("speed", 9600) << "\"speed\" is missing, too long or not of its kind";
+        QTest::newRow("phone missing") << apply("phone", {}) << "\"phone\"";
+        QTest::newRow("username too long") << apply("username", QString(maxFieldLength + 1, 'u')) << "\"username\"";
+        QTest::newRow("unknown value") << apply("shell", "/bin/sh") << "not an account's";
+        QTest::newRow("device with an option") << apply("device", "/dev/ttyS0 connect /bin/sh") << "Device must be one";
+        QTest::newRow("line feed in the password") << apply("password", "a\nb") << "Password holds";
+        QTest::newRow("dial mode not whole") << apply("dialmode", 1.5) << "\"dialmode\"";
+        QTest::newRow("dial mode not offered") << apply("dialmode", 3) << "Demand Dialing holds a choice";
+        QTest::newRow("device that is an option") << apply("device", "lock") << "Device must be a full path";
+        QTest::newRow("password naming a file") << apply("password", "@/root/.ssh/id_rsa") << "Password must not";
+        QTest::newRow("idle time below 0") << apply("idletime", -30) << "Idle timeout must be from 0 to 3600";
+        QTest::newRow("connect delay below 1") << apply("connectdelay", -1000) << "Time out must be from 1 to 180";
+        QTest::newRow("line feed in the DUN entry") << apply("BTDUN", "00:11:22:33:44:55,1\nx") << "BT DUN holds";
+        QTest::newRow("apply outside the peers") << apply("phone", "1", "../../etc/x") << "cannot be used as a file name";
+        QTest::newRow("delete outside the peers") << deleteRequest("..", true) << "cannot be used";
+        QTest::newRow("unknown operation") << QByteArray(R"({"operation":"chmod","name":"Office"})") << "not one of an apply or a delete";
+        QTest::newRow("no name") << QByteArray(R"({"operation":"delete"})") << "names no account";
+        QTest::newRow("unknown field") << QByteArray(R"({"operation":"delete","name":"Office","force":true})") << "not one of an apply or a delete";
     }
 
+    void helperRefusesWholeRequests()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QString, why);
+        Scratch scratch;
+        RecordingRunner runner;
+        const SystemResult result = serveRequest(request, scratch.layout, runner);
+        const QStringList notWritten = reasonTexts(result.notWritten);
+        QCOMPARE(notWritten.size(), 1);
+        QVERIFY2(notWritten[0].contains(why), qPrintable(notWritten[0]));
+        QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList());
+        QCOMPARE(runner.commands, QList<QStringList>());
+        QCOMPARE(result.failures.size(), 0);
+    }
+
+    // No reason: bound, PIN and link key gone, service restarted (failing commands are no failure); else no change.
     void bluetoothBinding()
     {
         const QList<std::tuple<QString, QString, QString>> rows = { { "/dev/rfcomm0", dunEntry, "" },

@@ -322,29 +322,6 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
 </context>
 <context>
-    <name>ProviderDatabase</name>
-    <message>
-        <source>This is no list of mobile broadband providers.</source>
-        <translation>Dies ist keine Liste von Mobilfunkanbietern.</translation>
-    </message>
-    <message>
-        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
-        <translation>Die Liste hat das Format „%1“; dieses Programm liest Format 2.0.</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened.</source>
-        <translation>Die Datei lässt sich nicht öffnen.</translation>
-    </message>
-    <message>
-        <source>The file is too large to be a list of providers.</source>
-        <translation>Die Datei ist zu groß für eine Liste von Anbietern.</translation>
-    </message>
-</context>
-<context>
     <name>ResultText</name>
     <message>
         <source>Username holds a control character, such as a line break.</source>
@@ -569,6 +546,26 @@ Soll sie ebenfalls entfernt werden?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Die Datei lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a list of providers.</source>
+        <translation>Die Datei ist zu groß für eine Liste von Anbietern.</translation>
+    </message>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Dies ist keine Liste von Mobilfunkanbietern.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <translation>Die Liste hat das Format „%1“; dieses Programm liest Format 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 </TS>

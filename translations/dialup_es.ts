@@ -322,29 +322,6 @@ Remove it as well?</source>
     </message>
 </context>
 <context>
-    <name>ProviderDatabase</name>
-    <message>
-        <source>This is no list of mobile broadband providers.</source>
-        <translation>Esto no es una lista de operadores móviles.</translation>
-    </message>
-    <message>
-        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
-        <translation>La lista tiene el formato «%1»; este programa lee el formato 2.0.</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Línea %1: %2</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened.</source>
-        <translation>No se puede abrir el archivo.</translation>
-    </message>
-    <message>
-        <source>The file is too large to be a list of providers.</source>
-        <translation>El archivo es demasiado grande para ser una lista de operadores.</translation>
-    </message>
-</context>
-<context>
     <name>ResultText</name>
     <message>
         <source>Username holds a control character, such as a line break.</source>
@@ -569,6 +546,26 @@ Remove it as well?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a list of providers.</source>
+        <translation>El archivo es demasiado grande para ser una lista de operadores.</translation>
+    </message>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Esto no es una lista de operadores móviles.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <translation>La lista tiene el formato «%1»; este programa lee el formato 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
     </message>
 </context>
 </TS>

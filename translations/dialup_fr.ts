@@ -322,29 +322,6 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>ProviderDatabase</name>
-    <message>
-        <source>This is no list of mobile broadband providers.</source>
-        <translation>Ce n&apos;est pas une liste d&apos;opérateurs mobiles.</translation>
-    </message>
-    <message>
-        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
-        <translation>La liste est au format «&#xa0;%1&#xa0;»&#xa0;; ce programme lit le format 2.0.</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Ligne %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The file cannot be opened.</source>
-        <translation>Le fichier ne peut pas être ouvert.</translation>
-    </message>
-    <message>
-        <source>The file is too large to be a list of providers.</source>
-        <translation>Le fichier est trop grand pour être une liste d&apos;opérateurs.</translation>
-    </message>
-</context>
-<context>
     <name>ResultText</name>
     <message>
         <source>Username holds a control character, such as a line break.</source>
@@ -569,6 +546,26 @@ Le supprimer aussi&#xa0;?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Le fichier ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a list of providers.</source>
+        <translation>Le fichier est trop grand pour être une liste d&apos;opérateurs.</translation>
+    </message>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Ce n&apos;est pas une liste d&apos;opérateurs mobiles.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <translation>La liste est au format «&#xa0;%1&#xa0;»&#xa0;; ce programme lit le format 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

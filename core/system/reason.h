@@ -66,6 +66,12 @@ public:
         RequestNotApplyOrDelete,
         RequestValueUnfit,       // key
         RequestUnknownValues,
+        // The list of mobile broadband providers.
+        ProvidersCannotOpen,
+        ProvidersTooLarge,
+        ProvidersNotAList,
+        ProvidersFormat,         // the list's format
+        ProvidersXmlError,       // line, the XML reader's text
     };
     Q_ENUM(Code)
 
