@@ -177,25 +177,35 @@ private slots:
     }
 
     // Other accounts' secrets are never lost: a file not read or written whole stays as it was, nothing beside it.
+    void secretsFailures_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "Is a directory";
+        QTest::newRow("fifo") << "Not a regular file";
+        QTest::newRow("disk full") << "File too large";
+        QTest::newRow("line feed in the user") << "A name or the password holds a control character";
+        QTest::newRow("open quote") << "A quote or a backslash in it is left open";
+    }
+
     void secretsFailures()
     {
-        for (const auto &[kind, reason] : QList<QPair<QString, QString>>{ { "folder", "Is a directory" },
-                 { "fifo", "Not a regular file" }, { "disk full", "File too large" }, { "line feed in the user", "control character" },
-                 { "open quote", "A quote or a backslash in it is left open" } }) {
-            QTemporaryDir dir;
-            const QString path = dir.filePath("pap-secrets");
-            const QByteArray old = kind == "open quote" ? "guest Office \"old\"\nbob Home \"b" : "bob Home \"b\"\nguest Office \"old\"\n";
-            QVERIFY(kind == "folder" ? QDir().mkdir(path) && reasonText(replaceFile(path, "x", 0600)->reason) == "Is a directory"   // the rename fails too
-                    : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
-            std::optional<FileSizeLimit> limit;
-            if (kind == "disk full")
-                limit.emplace(16);
-            const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
-            limit.reset();
-            QVERIFY2(failure && failure->path == path && reasonText(failure->reason).contains(reason), qPrintable(kind));
-            QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
-            QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
-        }
+        QFETCH(QString, reason);
+        const QString kind = QTest::currentDataTag();
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pap-secrets");
+        const QByteArray old = kind == "open quote" ? "guest Office \"old\"\nbob Home \"b" : "bob Home \"b\"\nguest Office \"old\"\n";
+        QVERIFY(kind == "folder" ? QDir().mkdir(path) && reasonText(replaceFile(path, "x", 0600)->reason) == "Is a directory"   // the rename fails too
+                : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
+        std::optional<FileSizeLimit> limit;
+        if (kind == "disk full")
+            limit.emplace(16);
+        const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
+        limit.reset();
+        QVERIFY(failure);
+        QCOMPARE(failure->path, path);
+        QCOMPARE(reasonText(failure->reason), reason);
+        QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
+        QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
     }
 
     // A request the privileged helper cannot read, or one that breaks a rule of the dialog's, writes nothing and says why.
