@@ -59,14 +59,18 @@ QString ResultText::command(const Reason &reason)
     const QString line = reason.args.value(0), said = reason.args.value(1);
     switch (reason.code) {
     case Reason::CommandNotStarted:
+        //: %1 is a command line; %2 what the command wrote as its error
         return said.isEmpty() ? tr("%1: could not be started").arg(line)
                               : tr("%1: could not be started: %2").arg(line, said);
     case Reason::CommandCrashed:
+        //: %1 is a command line; %2 what the command wrote as its error
         return said.isEmpty() ? tr("%1: crashed").arg(line) : tr("%1: crashed: %2").arg(line, said);
     case Reason::CommandStopped:
+        //: %1 is a command line; %2 what the command wrote as its error
         return said.isEmpty() ? tr("%1: did not finish in time and was stopped").arg(line)
                               : tr("%1: did not finish in time and was stopped: %2").arg(line, said);
     default:
+        //: %1 is a command line, %2 its exit status; %3 what it wrote as its error
         return said.isEmpty()
             ? tr("%1: failed with exit status %2").arg(line, reason.args.value(2))
             : tr("%1: failed with exit status %2: %3").arg(line, reason.args.value(2), said);
@@ -79,10 +83,12 @@ QString ResultText::refusal(const Reason &reason)
     case Reason::RequestTooLong:
         return tr("The helper refused the request: it is too long.");
     case Reason::RequestNotJson:
+        //: %1 is the JSON reader's own text
         return tr("The helper refused the request: it is no JSON object (%1).").arg(reason.args.value(0));
     case Reason::RequestNamesNoAccount:
         return tr("The helper refused the request: it names no account.");
     case Reason::RequestValueUnfit:
+        //: %1 is the name of a value of the request, such as "speed"
         return tr("The helper refused the request: the value \"%1\" is missing, too long or not of its kind.")
             .arg(reason.args.value(0));
     case Reason::RequestUnknownValues:
@@ -114,14 +120,17 @@ QString reasonText(const Reason &reason)
     case Reason::DeviceNotFullPath:
         return ResultText::tr("Device must be a full path beginning with \"/\", such as /dev/ttyS0.");
     case Reason::SpeedNotOffered:
+        //: Speeds are data: %1 is the list, such as "4800, 9600, 19200"
         return ResultText::tr("Speed must be one of %1.").arg(arg);
     case Reason::PasswordNamesFile:
         return ResultText::tr("Password must not begin with \"@/\": pppd would send the file it names.");
     case Reason::DialModeNotOffered:
         return ResultText::tr("Demand Dialing holds a choice the form does not offer.");
     case Reason::IdleTimeOutOfRange:
+        //: %1 and %2 are the lowest and the highest number of seconds
         return ResultText::tr("Idle timeout must be from %1 to %2 seconds.").arg(arg, reason.args.value(1));
     case Reason::ConnectDelayOutOfRange:
+        //: %1 and %2 are the lowest and the highest number of seconds
         return ResultText::tr("Time out must be from %1 to %2 seconds.").arg(arg, reason.args.value(1));
     case Reason::SystemError:
         return systemErrorText(arg.toInt());
@@ -163,6 +172,7 @@ QString reasonText(const Reason &reason)
     case Reason::ForeignPeerFile:
         return ResultText::tr("The peer file %1 belongs to no account of this program.").arg(arg);
     case Reason::HelperNotStarted:
+        //: %1 is the program that asks for the password, normally pkexec
         return ResultText::tr("Writing them needs the administrator's rights, which %1 asks for; it "
                               "could not be started. Install the package \"pkexec\", or run this "
                               "program as root.")
@@ -170,6 +180,7 @@ QString reasonText(const Reason &reason)
     case Reason::PasswordNotGiven:
         return ResultText::tr("The administrator's password was not given.");
     case Reason::NotAuthorized:
+        //: %1 is the helper program's path
         return ResultText::tr("The system did not allow it, or the helper %1 is not installed.").arg(arg);
     case Reason::HelperAnswerUnreadable:
         return ResultText::tr("The helper's answer could not be read.");
@@ -187,8 +198,10 @@ QString reasonText(const Reason &reason)
     case Reason::ProvidersNotAList:
         return ResultText::tr("This is no list of mobile broadband providers.");
     case Reason::ProvidersFormat:
+        //: %1 is the format the provider list names
         return ResultText::tr("The list has format \"%1\"; this program reads format 2.0.").arg(arg);
     case Reason::ProvidersXmlError:
+        //: %1 is a line number of the provider list, %2 the XML reader's text
         return ResultText::tr("Line %1: %2").arg(arg, reason.args.value(1));
     case Reason::NotBoundAtStart:
     case Reason::BoundEarlier:
@@ -207,5 +220,6 @@ QStringList reasonTexts(const Reasons &reasons)
 
 QString fileFailureText(const FileFailure &failure)
 {
+    //: %1 is a file, %2 why it could not be written, read or removed
     return ResultText::tr("%1: %2").arg(failure.path, reasonText(failure.reason));
 }

@@ -385,6 +385,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>%1: could not be started</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1: konnte nicht gestartet werden</translation>
     </message>
     <message>
@@ -393,6 +394,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>%1: crashed</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1: ist abgestürzt</translation>
     </message>
     <message>
@@ -401,6 +403,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>%1: did not finish in time and was stopped</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1: wurde nicht rechtzeitig fertig und wurde abgebrochen</translation>
     </message>
     <message>
@@ -409,6 +412,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>%1: failed with exit status %2</source>
+        <extracomment>%1 is a command line, %2 its exit status; %3 what it wrote as its error</extracomment>
         <translation>%1: schlug mit Exit-Status %2 fehl</translation>
     </message>
     <message>
@@ -421,6 +425,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>The helper refused the request: it is no JSON object (%1).</source>
+        <extracomment>%1 is the JSON reader&apos;s own text</extracomment>
         <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie ist kein JSON-Objekt (%1).</translation>
     </message>
     <message>
@@ -429,6 +434,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>The helper refused the request: the value &quot;%1&quot; is missing, too long or not of its kind.</source>
+        <extracomment>%1 is the name of a value of the request, such as &quot;speed&quot;</extracomment>
         <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Der Wert „%1“ fehlt, ist zu lang oder von falscher Art.</translation>
     </message>
     <message>
@@ -457,6 +463,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>Speed must be one of %1.</source>
+        <extracomment>Speeds are data: %1 is the list, such as &quot;4800, 9600, 19200&quot;</extracomment>
         <translation>Die Geschwindigkeit muss eine der folgenden sein: %1.</translation>
     </message>
     <message>
@@ -469,10 +476,12 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
         <translation>Die Leerlaufzeit muss zwischen %1 und %2 Sekunden liegen.</translation>
     </message>
     <message>
         <source>Time out must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
         <translation>Das Zeitlimit muss zwischen %1 und %2 Sekunden liegen.</translation>
     </message>
     <message>
@@ -529,6 +538,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <extracomment>%1 is the program that asks for the password, normally pkexec</extracomment>
         <translation>Zum Schreiben sind Administratorrechte nötig, die %1 erfragt; es konnte nicht gestartet werden. Installieren Sie das Paket „pkexec“ oder starten Sie dieses Programm als root.</translation>
     </message>
     <message>
@@ -537,6 +547,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <extracomment>%1 is the helper program&apos;s path</extracomment>
         <translation>Das System hat es nicht erlaubt, oder das Hilfsprogramm %1 ist nicht installiert.</translation>
     </message>
     <message>
@@ -545,6 +556,7 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be written, read or removed</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -561,10 +573,12 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
     <message>
         <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <extracomment>%1 is the format the provider list names</extracomment>
         <translation>Die Liste hat das Format „%1“; dieses Programm liest Format 2.0.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
+        <extracomment>%1 is a line number of the provider list, %2 the XML reader&apos;s text</extracomment>
         <translation>Zeile %1: %2</translation>
     </message>
 </context>

@@ -385,6 +385,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>%1: could not be started</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1: no se pudo iniciar</translation>
     </message>
     <message>
@@ -393,6 +394,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>%1: crashed</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1: terminó de forma anómala</translation>
     </message>
     <message>
@@ -401,6 +403,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>%1: did not finish in time and was stopped</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1: no terminó a tiempo y fue detenido</translation>
     </message>
     <message>
@@ -409,6 +412,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>%1: failed with exit status %2</source>
+        <extracomment>%1 is a command line, %2 its exit status; %3 what it wrote as its error</extracomment>
         <translation>%1: falló con el código de salida %2</translation>
     </message>
     <message>
@@ -421,6 +425,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>The helper refused the request: it is no JSON object (%1).</source>
+        <extracomment>%1 is the JSON reader&apos;s own text</extracomment>
         <translation>El programa auxiliar rechazó la solicitud: no es un objeto JSON (%1).</translation>
     </message>
     <message>
@@ -429,6 +434,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>The helper refused the request: the value &quot;%1&quot; is missing, too long or not of its kind.</source>
+        <extracomment>%1 is the name of a value of the request, such as &quot;speed&quot;</extracomment>
         <translation>El programa auxiliar rechazó la solicitud: el valor «%1» falta, es demasiado largo o no es del tipo correcto.</translation>
     </message>
     <message>
@@ -457,6 +463,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>Speed must be one of %1.</source>
+        <extracomment>Speeds are data: %1 is the list, such as &quot;4800, 9600, 19200&quot;</extracomment>
         <translation>La velocidad debe ser una de estas: %1.</translation>
     </message>
     <message>
@@ -469,10 +476,12 @@ Remove it as well?</source>
     </message>
     <message>
         <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
         <translation>El tiempo de inactividad debe estar entre %1 y %2 segundos.</translation>
     </message>
     <message>
         <source>Time out must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
         <translation>El tiempo de espera debe estar entre %1 y %2 segundos.</translation>
     </message>
     <message>
@@ -529,6 +538,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <extracomment>%1 is the program that asks for the password, normally pkexec</extracomment>
         <translation>Escribirlos requiere los derechos de administrador, que %1 solicita; no se pudo iniciar. Instale el paquete «pkexec» o ejecute este programa como root.</translation>
     </message>
     <message>
@@ -537,6 +547,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <extracomment>%1 is the helper program&apos;s path</extracomment>
         <translation>El sistema no lo permitió, o el programa auxiliar %1 no está instalado.</translation>
     </message>
     <message>
@@ -545,6 +556,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be written, read or removed</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -561,10 +573,12 @@ Remove it as well?</source>
     </message>
     <message>
         <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <extracomment>%1 is the format the provider list names</extracomment>
         <translation>La lista tiene el formato «%1»; este programa lee el formato 2.0.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
+        <extracomment>%1 is a line number of the provider list, %2 the XML reader&apos;s text</extracomment>
         <translation>Línea %1: %2</translation>
     </message>
 </context>

@@ -385,6 +385,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>%1: could not be started</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1&#xa0;: n&apos;a pas pu être lancée</translation>
     </message>
     <message>
@@ -393,6 +394,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>%1: crashed</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1&#xa0;: a planté</translation>
     </message>
     <message>
@@ -401,6 +403,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>%1: did not finish in time and was stopped</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
         <translation>%1&#xa0;: ne s&apos;est pas terminée à temps et a été arrêtée</translation>
     </message>
     <message>
@@ -409,6 +412,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>%1: failed with exit status %2</source>
+        <extracomment>%1 is a command line, %2 its exit status; %3 what it wrote as its error</extracomment>
         <translation>%1&#xa0;: a échoué avec le code de sortie %2</translation>
     </message>
     <message>
@@ -421,6 +425,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>The helper refused the request: it is no JSON object (%1).</source>
+        <extracomment>%1 is the JSON reader&apos;s own text</extracomment>
         <translation>L&apos;assistant a refusé la requête&#xa0;: ce n&apos;est pas un objet JSON (%1).</translation>
     </message>
     <message>
@@ -429,6 +434,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>The helper refused the request: the value &quot;%1&quot; is missing, too long or not of its kind.</source>
+        <extracomment>%1 is the name of a value of the request, such as &quot;speed&quot;</extracomment>
         <translation>L&apos;assistant a refusé la requête&#xa0;: la valeur «&#xa0;%1&#xa0;» manque, est trop longue ou n&apos;est pas du bon type.</translation>
     </message>
     <message>
@@ -457,6 +463,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>Speed must be one of %1.</source>
+        <extracomment>Speeds are data: %1 is the list, such as &quot;4800, 9600, 19200&quot;</extracomment>
         <translation>La vitesse doit être l&apos;une des suivantes&#xa0;: %1.</translation>
     </message>
     <message>
@@ -469,10 +476,12 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
         <translation>Le délai d&apos;inactivité doit être compris entre %1 et %2 secondes.</translation>
     </message>
     <message>
         <source>Time out must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
         <translation>Le délai doit être compris entre %1 et %2 secondes.</translation>
     </message>
     <message>
@@ -529,6 +538,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <extracomment>%1 is the program that asks for the password, normally pkexec</extracomment>
         <translation>Les écrire demande les droits d&apos;administrateur, que %1 demande&#xa0;; il n&apos;a pas pu être lancé. Installez le paquet «&#xa0;pkexec&#xa0;» ou lancez ce programme en tant que root.</translation>
     </message>
     <message>
@@ -537,6 +547,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <extracomment>%1 is the helper program&apos;s path</extracomment>
         <translation>Le système ne l&apos;a pas permis, ou l&apos;assistant %1 n&apos;est pas installé.</translation>
     </message>
     <message>
@@ -545,6 +556,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be written, read or removed</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -561,10 +573,12 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <extracomment>%1 is the format the provider list names</extracomment>
         <translation>La liste est au format «&#xa0;%1&#xa0;»&#xa0;; ce programme lit le format 2.0.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
+        <extracomment>%1 is a line number of the provider list, %2 the XML reader&apos;s text</extracomment>
         <translation>Ligne %1&#xa0;: %2</translation>
     </message>
 </context>
