@@ -3,6 +3,7 @@
 #include "account/dunsearch.h"
 #include "account/formvalues.h"
 #include "account/providerfill.h"
+#include "account/resulttext.h"
 #include "account/waitnotice.h"
 
 #include "config/config.h"
@@ -184,9 +185,9 @@ void PPPConfig::delete_account()
                 result = userAllowsRemoving(result.foreignPeerFile) ? removeSystemFiles(name, true)
                                                                     : SystemResult();
         }
-        QStringList why = result.notWritten;
+        QStringList why = reasonTexts(result.notWritten);
         for (const FileFailure &failure : result.failures)
-            why << failure.reason;
+            why << reasonText(failure.reason);
         // The settings file goes last: an account whose peer file is still
         // there (a refusal, a password not given) can be deleted again.
         std::optional<FileFailure> kept;
@@ -195,7 +196,7 @@ void PPPConfig::delete_account()
         if (!why.isEmpty() || kept) {
             QMessageBox::warning(this, tr("Delete"),
                                  kept ? tr("The settings file %1 was not removed: %2")
-                                            .arg(kept->path, kept->reason)
+                                            .arg(kept->path, reasonText(kept->reason))
                                       : tr("The peer file %1 was not removed:").arg(peer.filePath())
                                             + QLatin1Char('\n') + why.join(QLatin1Char('\n'))
                                             + QLatin1Char('\n') + tr("The account was kept."));
@@ -249,31 +250,31 @@ void PPPConfig::bt_selected()
     setBluetoothSearchEnabled(true);
 }
 
-QStringList PPPConfig::settingsInputProblems() const
+Reasons PPPConfig::settingsInputProblems() const
 {
     // The account file keeps a value on one line and reads it back without
     // the blanks at its ends: such values would come back changed after a
     // restart. The fields that reach a system file too are applyInputProblems'.
-    QStringList problems;
+    // Each field by its settings key.
+    Reasons problems;
     const std::pair<const char *, QString> trimmed[] = {
-        { QT_TR_NOOP("Name"), acname->currentText() },
-        { QT_TR_NOOP("Username"), username->text() },
-        { QT_TR_NOOP("Password"), password->text() },
+        { "name", acname->currentText() },
+        { "username", username->text() },
+        { "password", password->text() },
     };
-    for (const auto &[label, text] : trimmed) {
+    for (const auto &[key, text] : trimmed) {
         if (text != text.trimmed())
-            problems << tr("%1 begins or ends with a blank, which the account file cannot keep.")
-                            .arg(tr(label));
+            problems << Reason { Reason::BlankAtEnds, { QLatin1String(key) } };
     }
     const std::pair<const char *, QString> settingsOnly[] = {
-        { QT_TR_NOOP("Gateway"), gateway->text() },
-        { QT_TR_NOOP("First DNS"), dns1->text() },
-        { QT_TR_NOOP("Second DNS"), dns2->text() },
-        { QT_TR_NOOP("BT DUN"), bluetooth_button->isChecked() ? QString() : deviceList->currentText() },
+        { "gateway", gateway->text() },
+        { "dns1", dns1->text() },
+        { "dns2", dns2->text() },
+        { "BTDUN", bluetooth_button->isChecked() ? QString() : deviceList->currentText() },
     };
-    for (const auto &[label, text] : settingsOnly) {
+    for (const auto &[key, text] : settingsOnly) {
         if (containsControlCharacter(text))
-            problems << tr("%1 holds a control character, such as a line break.").arg(tr(label));
+            problems << Reason { Reason::ControlCharacter, { QLatin1String(key) } };
     }
     return problems;
 }
@@ -287,7 +288,7 @@ SystemResult PPPConfig::saveAccount(Config &store, bool mayReplacePeerFile)
     if (!store.save(QString(), &reason)) {
         store.discardChanges();
         SystemResult result;
-        result.failures << FileFailure { store.filePath(), reason };
+        result.failures << FileFailure { store.filePath(), { Reason::Message, { reason } } };
         return result;
     }
 
@@ -308,8 +309,7 @@ SystemResult PPPConfig::saveAccount(Config &store, bool mayReplacePeerFile)
 void PPPConfig::Apply()
 {
     const QString name = acname->currentText();
-    const QStringList problems =
-        systemFileProblems(name, valuesShownIn(*this)) + settingsInputProblems();
+    const Reasons problems = systemFileProblems(name, valuesShownIn(*this)) + settingsInputProblems();
     // Refused input writes no file at all, the account file included.
     if (!problems.isEmpty()) {
         reportApplyProblems(problems, SystemResult());
@@ -363,7 +363,7 @@ bool PPPConfig::userAllowsRemoving(const QString &peerFile)
         == QMessageBox::Yes;
 }
 
-void PPPConfig::reportApplyProblems(const QStringList &problems, const SystemResult &result)
+void PPPConfig::reportApplyProblems(const Reasons &problems, const SystemResult &result)
 {
     if (problems.isEmpty() && result.succeeded())
         return;
@@ -378,14 +378,14 @@ void PPPConfig::reportApplyProblems(const QStringList &problems, const SystemRes
     };
     QStringList failures;
     for (const FileFailure &failure : result.failures)
-        failures << tr("%1: %2").arg(failure.path, failure.reason);
-    paragraph(tr("No file was written:"), problems);
+        failures << fileFailureText(failure);
+    paragraph(tr("No file was written:"), reasonTexts(problems));
     if (!result.notWritten.isEmpty()) {
         paragraph(tr("The system files were not written:"),
-                  result.notWritten + QStringList(tr("The account's own settings were saved.")));
+                  reasonTexts(result.notWritten) << tr("The account's own settings were saved."));
     }
     paragraph(tr("These files could not be written:"), failures);
-    paragraph(tr("The Bluetooth binding did not succeed:"), result.commandProblems);
+    paragraph(tr("The Bluetooth binding did not succeed:"), reasonTexts(result.commandProblems));
     QMessageBox::warning(this, tr("Apply"), lines.join(QLatin1Char('\n')));
 }
 

@@ -61,7 +61,7 @@ private:
     void setBluetoothSearchEnabled(bool enabled);
     // Why the account file could not keep the form's values as they are, for
     // the values no system file checks: one reason per field.
-    QStringList settingsInputProblems() const;
+    Reasons settingsInputProblems() const;
     // Shows the form as an account without settings would be shown; the
     // account list stays as it is.
     void clearAccount();
@@ -75,8 +75,9 @@ private:
     // Delete's part outside $HOME: itself as root, through the helper otherwise.
     SystemResult removeSystemFiles(const QString &name, bool mayRemoveForeign);
     // Shows refused input and what the writing of the system files did not
-    // do in one box; nothing when there is nothing to say.
-    void reportApplyProblems(const QStringList &problems, const SystemResult &result);
+    // do in one box, in sentences of the user's language; nothing when there
+    // is nothing to say.
+    void reportApplyProblems(const Reasons &problems, const SystemResult &result);
 
     Config *loadedAccountStore = nullptr;
     SystemLayout system;

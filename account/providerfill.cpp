@@ -1,8 +1,10 @@
 #include "account/providerfill.h"
 
+#include "account/resulttext.h"
 #include "form/pppconfigbase.h"
 #include "form/providerchooser.h"
 #include "core/providers/providerdatabase.h"
+#include "core/system/systemfile.h"
 #include "core/system/systemlayout.h"
 
 #include <QCheckBox>
@@ -36,8 +38,8 @@ void openChooser(PPPConfigBase &form, const SystemLayout &system)
     std::sort(database.countries.begin(), database.countries.end(), byName);
     for (ProviderCountry &country : database.countries)
         std::sort(country.providers.begin(), country.providers.end(), byName);
-    const QString problem = database.error.isEmpty() ? QString()
-                                                     : path + QStringLiteral(": ") + database.error;
+    const QString problem =
+        database.error ? fileFailureText(FileFailure { path, *database.error }) : QString();
     auto *chooser = new ProviderChooser(database.countries,
                                         QLocale::territoryToCode(locale.territory()).toLower(),
                                         problem, &form);

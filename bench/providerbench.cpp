@@ -1,6 +1,7 @@
 #include "benchmarks.h"
 #include "measure.h"
 
+#include "account/resulttext.h"
 #include "core/providers/providerdatabase.h"
 #include "core/system/systemlayout.h"
 
@@ -37,8 +38,9 @@ Figure providerListFigure(const BenchOptions &options)
             parsing.append(parseTime);
         }
     }
-    if (!database.error.isEmpty()) {
-        std::fprintf(stderr, "dialup_bench: error: %s: %s\n", qPrintable(path), qPrintable(database.error));
+    if (database.error) {
+        std::fprintf(stderr, "dialup_bench: error: %s: %s\n", qPrintable(path),
+                     qPrintable(reasonText(*database.error)));
         std::exit(1);
     }
     int providers = 0;

@@ -11,6 +11,31 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+namespace {
+
+// The journal's words for a reason, for the administrator: the system's and
+// the programs' own texts where there are such, else the reason's code.
+QString logText(const Reason &reason)
+{
+    const QString arg = reason.args.value(0);
+    switch (reason.code) {
+    case Reason::SystemError:
+        return systemErrorText(arg.toInt());
+    case Reason::Message:
+        return arg;
+    case Reason::CommandNotStarted:
+    case Reason::CommandCrashed:
+    case Reason::CommandStopped:
+    case Reason::CommandFailed:
+        return QStringList { arg, reason.codeName(), reason.args.value(2), reason.args.value(1) }
+            .join(QLatin1Char(' ')).trimmed();
+    default:
+        return (QStringList(reason.codeName()) + reason.args).join(QLatin1Char(' '));
+    }
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -18,12 +43,12 @@ int main(int argc, char *argv[])
     const SystemLayout layout;
     QByteArray conf;
     if (const std::optional<FileFailure> failure = readFileIfPresent(layout.rfcommConf, conf)) {
-        log << failure->path << ": " << failure->reason << Qt::endl;
+        log << failure->path << ": " << logText(failure->reason) << Qt::endl;
         return 1;
     }
     const RecordedBindings recorded = recordedBindings(conf);
-    for (const QString &skipped : recorded.skipped)
-        log << layout.rfcommConf << ": skipped " << skipped << Qt::endl;
+    for (const SkippedBinding &skipped : recorded.skipped)
+        log << layout.rfcommConf << ": skipped " << skipped.name << ": " << logText(skipped.why) << Qt::endl;
 
     int status = 0;
     ProcessRunner processes;
@@ -32,10 +57,10 @@ int main(int argc, char *argv[])
         const std::optional<FileFailure> failure =
             bindWithRfcommTool(layout, checked, binding.devicePath, binding.dunEntry);
         if (failure)
-            checked.problems << failure->path + QLatin1String(": ") + failure->reason;
-        for (const QString &problem : checked.problems)
-            log << problem << Qt::endl;
-        if (checked.problems.isEmpty())
+            log << failure->path << ": " << logText(failure->reason) << Qt::endl;
+        for (const Reason &problem : checked.problems)
+            log << logText(problem) << Qt::endl;
+        if (!failure && checked.problems.isEmpty())
             log << binding.devicePath << " bound to " << binding.dunEntry << Qt::endl;
         else
             status = 1;

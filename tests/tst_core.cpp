@@ -1,3 +1,4 @@
+#include "account/resulttext.h"
 #include "core/pppfiles/accountfiles.h"
 #include "core/protocol/applyhelper.h"
 #include "core/record/applyinput.h"
@@ -50,7 +51,7 @@ private slots:
             QVERIFY(kind == "link" ? QFile::link(options, peer)
                     : kind == "fifo" ? ::mkfifo(QFile::encodeName(peer).constData(), 0600) == 0 : QDir().mkdir(peer));
             const std::optional<FileFailure> refused = writePeerFile(scratch.layout, workedExample());
-            QVERIFY(refused && refused->reason == "Not a regular file" && fileContent(options) == "lock\n");
+            QVERIFY(refused && reasonText(refused->reason) == "Not a regular file" && fileContent(options) == "lock\n");
             QVERIFY(entriesOf(scratch.layout.peersDir) == QStringList("Office") && (QDir().rmdir(peer) || QFile::remove(peer)));
         }
     }
@@ -68,7 +69,7 @@ private slots:
         {
             const SystemFilesLock other(scratch.layout);
             const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw");
-            QVERIFY(!other.failure() && failures.size() == 1 && failures.first().reason.contains("Another program"));
+            QVERIFY(!other.failure() && failures.size() == 1 && reasonText(failures.first().reason).contains("Another program"));
             QVERIFY(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry) && fileContent(peer) == "old\n");
         }
         RecordingRunner runner;
@@ -85,7 +86,7 @@ private slots:
                     : kind == "folder" ? QDir().mkdir(lock) : ::mkfifo(QFile::encodeName(lock).constData(), 0600) == 0);
             const FileFailures refused = writeAccountFiles(other.layout, workedExample(), "pw")
                 + FileFailures { writeRfcommConf(other.layout, "/dev/rfcomm0", dunEntry).value_or(FileFailure()) };
-            QVERIFY2(refused.size() == 2 && refused[0].path == lock && refused[0].reason == "Not a regular file" && refused[1].path == lock, qPrintable(kind));
+            QVERIFY2(refused.size() == 2 && refused[0].path == lock && reasonText(refused[0].reason) == "Not a regular file" && refused[1].path == lock, qPrintable(kind));
             QCOMPARE(entriesOf(other.root + "/etc/ppp") + entriesOf(other.root + "/etc/bluetooth"), QStringList("dialup.lock"));
         }
     }
@@ -105,29 +106,52 @@ private slots:
         }
     }
 
-    // Each field that reaches a system file refuses what would break it.
+    // Each field that reaches a system file refuses what would break it, in one sentence naming the field.
+    void applyInputProblems_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("problem");   // the one sentence says this; empty: the value may be written
+        const auto row = [](const char *tag, const char *field, const QString &value, const char *problem) {
+            QTest::newRow(tag) << field << value << problem;
+        };
+        row("no name", "account", "", "The account has no name.");
+        row("slash in the name", "account", "a/b", "cannot be used as a file name");
+        row("name ..", "account", "..", "cannot be used");
+        row("name .", "account", ".", "cannot be");
+        row("line feed in the username", "user", "guest\nnoauth", "Username holds a control");
+        row("return in the password", "password", "pw\r", "Password holds a control");
+        row("tab in the phone", "phone", "5\t5", "Phone holds a control");
+        row("line feed in the device", "device", "/dev/x\nnoauth", "Device holds a control");
+        row("line feed in the init string", "init", "ATZ\n", "Init string holds a control");
+        row("line feed in the speed", "speed", "1\nx", "Speed holds a control");
+        row("line feed in the DUN entry", "dun", "00:11\n", "BT DUN holds a control");
+        row("phone with blanks and brackets", "phone", "+49 (30) 555", "");
+        row("device that is an option", "device", "noauth", "Device must be a full path");
+        row("no device", "device", "", "");
+        row("device with an option after it", "device", "/dev/ttyS0 record /tmp/x", "Device must be one device path");
+        row("device with quote, hash, backslash", "device", "/dev/\"x#\\y", "Device must be one");
+        row("speed with an option after it", "speed", "115200 init /bin/false", "Speed must be one of 4800, 9600,");
+        row("speed with a leading zero", "speed", "0115200", "Speed must be one of");
+        row("password naming a file", "password", "@/etc/shadow", "Password must not begin with \"@/\"");
+        row("password with @ and no slash", "password", "@etc/x", "");
+    }
+
     void applyInputProblems()
     {
-        const QList<QPair<QString, QString>> rows = {
-            { "account=", "The account has no name." }, { "account=a/b", "cannot be used as a file name" }, { "account=..", "cannot be used" }, { "account=.", "cannot be" },
-            { "user=guest\nnoauth", "Username holds a control" }, { "password=pw\r", "Password holds a control" },
-            { "phone=5\t5", "Phone holds a control" }, { "device=/dev/x\nnoauth", "Device holds a control" },
-            { "init=ATZ\n", "Init string holds a control" }, { "speed=1\nx", "Speed holds a control" },
-            { "dun=00:11\n", "BT DUN holds a control" }, { "phone=+49 (30) 555", "" }, { "device=noauth", "Device must be a full path" }, { "device=", "" },
-            { "device=/dev/ttyS0 record /tmp/x", "Device must be one device path" }, { "device=/dev/\"x#\\y", "Device must be one" },
-            { "speed=115200 init /bin/false", "Speed must be one of 4800, 9600," }, { "speed=0115200", "Speed must be one of" },
-            { "password=@/etc/shadow", "Password must not begin with \"@/\"" }, { "password=@etc/x", "" } };
-        for (const auto &[change, reason] : rows) {
-            PeerValues values = workedExample();
-            values.idleTime = 3600, values.connectDelay = 180;   // the form's most
-            QString password = "secret", dun = dunEntry;
-            const QMap<QString, QString *> fields = { { "account", &values.accountName }, { "user", &values.userName },
-                { "password", &password }, { "phone", &values.phone }, { "device", &values.device },
-                { "init", &values.initString }, { "speed", &values.speed }, { "dun", &dun } };
-            *fields[change.section('=', 0, 0)] = change.section('=', 1);
-            const QStringList problems = ::applyInputProblems(values, password, dun);
-            QVERIFY2(problems.size() == (reason.isEmpty() ? 0 : 1) && problems.join("").contains(reason), qPrintable(change));
-        }
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, problem);
+        PeerValues values = workedExample();
+        values.idleTime = 3600, values.connectDelay = 180;   // the form's most
+        QString password = "secret", dun = dunEntry;
+        const QMap<QString, QString *> fields = { { "account", &values.accountName }, { "user", &values.userName },
+            { "password", &password }, { "phone", &values.phone }, { "device", &values.device },
+            { "init", &values.initString }, { "speed", &values.speed }, { "dun", &dun } };
+        *fields[field] = value;
+        const QStringList problems = reasonTexts(::applyInputProblems(values, password, dun));
+        QCOMPARE(problems.size(), problem.isEmpty() ? 0 : 1);
+        QVERIFY2(problems.join("").contains(problem), qPrintable(problems.join('|')));
     }
 
     // tests/data/secrets: before (none: absent), password, after; once the line is there, no rewrite but owner-only.
@@ -182,26 +206,39 @@ private slots:
     }
 
     // Other accounts' secrets are never lost: a file not read or written whole stays as it was, nothing beside it.
-    void secretsFailures()
+    void secretsFailures_data()
     {
-        for (const auto &[kind, reason] : QList<QPair<QString, QString>>{ { "folder", "Is a directory" },
-                 { "fifo", "Not a regular file" }, { "disk full", "File too large" }, { "line feed in the user", "control character" },
-                 { "open quote", "A quote or a backslash in it is left open" } }) {
-            QTemporaryDir dir;
-            const QString path = dir.filePath("pap-secrets");
-            const QByteArray old = kind == "open quote" ? "guest Office \"old\"\nbob Home \"b" : "bob Home \"b\"\nguest Office \"old\"\n";
-            QVERIFY(kind == "folder" ? QDir().mkdir(path) : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
-            const FileSizeLimit limit(kind == "disk full" ? 16 : -1);
-            const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
-            QVERIFY2(failure && failure->path == path && failure->reason.contains(reason), qPrintable(kind));
-            QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
-            QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
-        }
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "Is a directory";
+        QTest::newRow("fifo") << "Not a regular file";
+        QTest::newRow("disk full") << "File too large";
+        QTest::newRow("line feed in the user") << "A name or the password holds a control character";
+        QTest::newRow("open quote") << "A quote or a backslash in it is left open";
     }
 
-    // No reason: bound, PIN and link key gone, service restarted (failing commands are no failure); else no change.
-    // A request the privileged helper cannot read, breaking a rule of the dialog's or for the other helper writes nothing and says why.
-    void helperRefusesWholeRequests()
+    void secretsFailures()
+    {
+        QFETCH(QString, reason);
+        const QString kind = QTest::currentDataTag();
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pap-secrets");
+        const QByteArray old = kind == "open quote" ? "guest Office \"old\"\nbob Home \"b" : "bob Home \"b\"\nguest Office \"old\"\n";
+        QVERIFY(kind == "folder" ? QDir().mkdir(path) && reasonText(replaceFile(path, "x", 0600)->reason) == "Is a directory"   // the rename fails too
+                : kind == "fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : putFile(path, old, 0600));
+        std::optional<FileSizeLimit> limit;
+        if (kind == "disk full")
+            limit.emplace(16);
+        const auto failure = updateSecretsFile(path, kind.startsWith("line") ? "a\nb" : "guest", "Office", QString(200, 'p'));
+        limit.reset();
+        QVERIFY(failure);
+        QCOMPARE(failure->path, path);
+        QCOMPARE(reasonText(failure->reason), reason);
+        QCOMPARE(entriesOf(dir.path()), QStringList("pap-secrets"));
+        QVERIFY(!QFileInfo(path).isFile() || fileContent(path) == old);
+    }
+
+    // A request the privileged helper cannot read, or one that breaks a rule of the dialog's, writes nothing and says why.
+    void helperRefusesWholeRequests_data()
     {
         AccountValues office = fallbackValues();
         office.insert("Bluetooth", true);
@@ -214,29 +251,50 @@ private slots:
                 values.insert(key, value);
             return applyRequest(name, values, true);
         };
-        const QList<std::pair<QByteArray, QString>> rows = {
-            { "garbage", "no JSON object" }, { QByteArray(maxRequestBytes, ' ') + "{}", "too long" },
-            { apply("speed", 9600), "\"speed\" is missing, too long or not of its kind" }, { apply("phone", {}), "\"phone\"" },
-            { apply("username", QString(maxFieldLength + 1, 'u')), "\"username\"" }, { apply("shell", "/bin/sh"), "not an account's" },
-            { apply("device", "/dev/ttyS0 connect /bin/sh"), "Device must be one" }, { apply("password", "a\nb"), "Password holds" },
-            { apply("dialmode", 1.5), "\"dialmode\"" }, { apply("dialmode", 3), "Demand Dialing holds a choice" },
-            { apply("device", "lock"), "Device must be a full path" }, { apply("password", "@/root/.ssh/id_rsa"), "Password must not" },
-            { apply("idletime", -30), "Idle timeout must be from 0 to 3600" }, { apply("connectdelay", -1000), "Time out must be from 1 to 180" }, { apply("BTDUN", "00:11:22:33:44:55,1\nx"), "BT DUN holds" },
-            { apply("phone", "1", "../../etc/x"), "cannot be used as a file name" }, { deleteRequest("..", true), "cannot be used" },
-            { R"({"operation":"chmod","name":"Office"})", "not one of an apply or a delete" }, { R"({"operation":"delete"})", "names no account" },
-            { R"({"operation":"delete","name":"Office","force":true})", "not one of an apply or a delete" } };
-        RecordingRunner runner;
-        for (const auto &[request, why] : rows) {
-            Scratch scratch;
-            const SystemResult result = serveRequest(request, scratch.layout, runner, HelperOperation(request.contains("\"delete\"")));
-            QVERIFY2(result.notWritten.size() == 1 && result.notWritten[0].contains(why), qPrintable(result.notWritten.join('|')));
-            QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList());
-            QVERIFY(runner.commands.isEmpty() && result.failures.isEmpty());
-        }
-        QVERIFY(serveRequest(deleteRequest("Office", true), Scratch().layout, runner, HelperOperation::Apply).notWritten.value(0).endsWith("to delete, which this helper does not do"));
-        QVERIFY(serveRequest(apply("phone", "1"), Scratch().layout, runner, HelperOperation::Delete).notWritten.value(0).endsWith("to apply, which this helper does not do"));
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("no JSON") << QByteArray("garbage") << "no JSON object";
+        QTest::newRow("too long") << QByteArray(maxRequestBytes, ' ') + "{}" << "too long";
+        QTest::newRow("speed a number") << apply("speed", 9600) << "\"speed\" is missing, too long or not of its kind";
+        QTest::newRow("phone missing") << apply("phone", {}) << "\"phone\"";
+        QTest::newRow("username too long") << apply("username", QString(maxFieldLength + 1, 'u')) << "\"username\"";
+        QTest::newRow("unknown value") << apply("shell", "/bin/sh") << "not an account's";
+        QTest::newRow("device with an option") << apply("device", "/dev/ttyS0 connect /bin/sh") << "Device must be one";
+        QTest::newRow("line feed in the password") << apply("password", "a\nb") << "Password holds";
+        QTest::newRow("dial mode not whole") << apply("dialmode", 1.5) << "\"dialmode\"";
+        QTest::newRow("dial mode not offered") << apply("dialmode", 3) << "Demand Dialing holds a choice";
+        QTest::newRow("device that is an option") << apply("device", "lock") << "Device must be a full path";
+        QTest::newRow("password naming a file") << apply("password", "@/root/.ssh/id_rsa") << "Password must not";
+        QTest::newRow("idle time below 0") << apply("idletime", -30) << "Idle timeout must be from 0 to 3600";
+        QTest::newRow("connect delay below 1") << apply("connectdelay", -1000) << "Time out must be from 1 to 180";
+        QTest::newRow("line feed in the DUN entry") << apply("BTDUN", "00:11:22:33:44:55,1\nx") << "BT DUN holds";
+        QTest::newRow("apply outside the peers") << apply("phone", "1", "../../etc/x") << "cannot be used as a file name";
+        QTest::newRow("delete outside the peers") << deleteRequest("..", true) << "cannot be used";
+        QTest::newRow("unknown operation") << QByteArray(R"({"operation":"chmod","name":"Office"})") << "not one of an apply or a delete";
+        QTest::newRow("no name") << QByteArray(R"({"operation":"delete"})") << "names no account";
+        QTest::newRow("unknown field") << QByteArray(R"({"operation":"delete","name":"Office","force":true})") << "not one of an apply or a delete";
+        QTest::newRow("delete to the apply helper") << deleteRequest("Office", true) << "asks to delete an account, which this helper does not do";
+        QTest::newRow("apply to the delete helper") << apply("phone", "1") << "asks to apply an account, which this helper does not do";
     }
 
+    void helperRefusesWholeRequests()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QString, why);
+        Scratch scratch;
+        RecordingRunner runner;
+        // Each request goes to the helper of its operation, but where a row's tag names the other one.
+        const bool toDelete = request.contains("\"delete\"") != QByteArray(QTest::currentDataTag()).contains(" to the ");
+        const SystemResult result = serveRequest(request, scratch.layout, runner, HelperOperation(toDelete));
+        const QStringList notWritten = reasonTexts(result.notWritten);
+        QCOMPARE(notWritten.size(), 1);
+        QVERIFY2(notWritten[0].contains(why), qPrintable(notWritten[0]));
+        QCOMPARE(entriesOf(scratch.root + "/etc/ppp") + entriesOf(scratch.root + "/etc/bluetooth"), QStringList());
+        QCOMPARE(runner.commands, QList<QStringList>());
+        QCOMPARE(result.failures.size(), 0);
+    }
+
+    // No reason: bound, PIN and link key gone, service restarted (failing commands are no failure); else no change.
     void bluetoothBinding()
     {
         const QList<std::tuple<QString, QString, QString>> rows = { { "/dev/rfcomm0", dunEntry, "" },
@@ -260,7 +318,7 @@ private slots:
             QCOMPARE(runner.commands, reason.isEmpty() ? QList<QStringList>({ { "pccardctl", "eject" },
                      layout.bluetoothRestart, { "pccardctl", "insert" } }) : QList<QStringList>());
             QVERIFY2(reason.isEmpty() ? failures.isEmpty() : failures.size() == 1 && failures.first().path == layout.rfcommConf
-                     && failures.first().reason.contains(reason), qPrintable(reason));
+                     && reasonText(failures.first().reason).contains(reason), qPrintable(reason));
         }
         ProcessRunner real;
         QCOMPARE(QList<int>({ real.run({ "/bin/sh", "-c", "exit 3" }), real.run({ "/bin/sh", "-c", "kill -KILL $$" }),
@@ -281,7 +339,7 @@ private slots:
             + FileFailures { bindWithRfcommTool(layout, runner, "/dev/rfcomm01", dunEntry).value_or(FileFailure()) };
         QCOMPARE(runner.commands, QList<QStringList>({ { layout.rfcommTool, "release", "rfcomm1" },
                                                        { layout.rfcommTool, "bind", "rfcomm1", "00:11:22:33:44:55", "1" } }));
-        QVERIFY(failures.size() == 2 && failures[0].reason == runner.message && failures[1].path == "/dev/rfcomm01");
+        QVERIFY(failures.size() == 2 && reasonText(failures[0].reason) == runner.message && failures[1].path == "/dev/rfcomm01");
         QVERIFY(fileContent(layout.rfcommConf).contains("rfcomm1 {\n    bind yes;\n    device 00:11:22:33:44:55;\n    channel 1;"));
     }
 
@@ -292,8 +350,8 @@ private slots:
         QStringList bound, skipped;
         for (const RecordedBinding &binding : recorded.bindings)
             bound << binding.devicePath + " " + binding.dunEntry;
-        for (const QString &line : recorded.skipped)
-            skipped << line.section(':', 0, 0);
+        for (const SkippedBinding &block : recorded.skipped)
+            skipped << block.name;
         QCOMPARE(bound, QStringList({ "/dev/rfcomm0 00:11:22:33:44:55,1", "/dev/rfcomm1 0a:1b:2c:3d:4e:5f,30" }));
         QCOMPARE(skipped, QStringList({ "rfcomm2", "rfcomm3", "../tty", "rfcomm0", "rfcomm4", "rfcomm5", "rfcomm00" }));
         QVERIFY(recordedBindings("rfcomm0 { bind yes; device 00:11:22:33:44:55; channel \"1; }").bindings.isEmpty());

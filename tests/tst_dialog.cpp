@@ -218,7 +218,9 @@ private slots:
         const QList<std::pair<QStringList, QString>> denials = {
             { { "sh", "-c", "cat >/dev/null; exit 126" }, "The administrator's password was not given." },
             { { "sh", "-c", "echo No agent. >&2; exit 127" }, "The system did not allow it, or the helper -c is not installed.\nNo agent." },
-            { { "/nonexistent/pkexec", "helper" }, "Install the package \"pkexec\", or run this program as root." } };
+            { { "/nonexistent/pkexec", "helper" }, "Install the package \"pkexec\", or run this program as root." },
+            { { "sh", "-c", "cat >/dev/null; echo '{\"version\":1,\"notWritten\":[],\"failures\":[],\"commandProblems\":[]}'" },
+              "The helper's answer could not be read." } };   // an answer of another shape
         for (const auto &[helper, why] : denials) {
             scratch.layout.applyHelper = scratch.layout.deleteHelper = helper;
             PPPConfig denied(nullptr, nullptr, scratch.layout, &runner);
@@ -235,6 +237,25 @@ private slots:
             QVERIFY(QFile::exists(scratch.accountFile("Denied")) && accountList(denied).contains("Denied"));
             QVERIFY(QFile::remove(scratch.layout.peerFile("Denied")));
         }
+    }
+
+    // The helper has no translations: it answers codes, and a German user running the dialog as themselves reads its
+    // refusal in German.
+    void helperRefusalInTheUsersLanguage()
+    {
+        Scratch scratch;
+        scratch.layout.throughHelper = true;
+        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root };
+        startIn("de_DE.UTF-8");
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        dialog.bluetooth_button->click();
+        dialog.deviceList->addItem("00:11:22:33:44,1");
+        BoxCatcher catcher;
+        fillOffice(dialog);
+        clickApply(dialog);
+        QCOMPARE(catcher.boxes, QStringList("Anwenden: Diese Dateien konnten nicht geschrieben werden:\n" + scratch.layout.rfcommConf
+                                            + ": Der DUN-Eintrag „00:11:22:33:44,1“ ist keine Adresse XX:XX:XX:XX:XX:XX, gefolgt "
+                                              "von einem Komma und einem Kanal von 1 bis 30"));
     }
 
     // A file not read whole stays byte for byte through start-up and a walk; a byte-order mark is skipped.

@@ -1,4 +1,5 @@
 #include "account/pppconfig.h"
+#include "account/resulttext.h"
 #include "form/providerchooser.h"
 #include "core/providers/providerdatabase.h"
 
@@ -16,7 +17,7 @@ const QString fixtures = TESTDATA_DIR "/providers";
 // Countries, providers and plans as "code=name{provider(apn|type|name|user|password|servers;...)...}".
 QString rendered(const ProviderDatabase &database)
 {
-    QString text = database.error.isEmpty() ? QString() : "error ";
+    QString text = database.error ? "error " : QString();
     for (const ProviderCountry &country : database.countries) {
         text += country.code + "=" + country.name + "{";
         for (const Provider &provider : country.providers) {
@@ -94,9 +95,9 @@ private slots:
 
         QFile huge(own);
         QVERIFY(huge.open(QIODevice::ReadWrite) && huge.resize(17 << 20));
-        QCOMPARE(ProviderDatabase::read(own, "en").error, QString("The file is too large to be a list of providers."));
+        QCOMPARE(reasonText(*ProviderDatabase::read(own, "en").error), QString("The file is too large to be a list of providers."));
         QVERIFY(QFile::remove(own) && ::mkfifo(QFile::encodeName(own).constData(), 0600) == 0);
-        QCOMPARE(ProviderDatabase::read(own, "en").error, QString("The file cannot be opened."));
+        QCOMPARE(reasonText(*ProviderDatabase::read(own, "en").error), QString("The file cannot be opened."));
         QVERIFY(QFile::remove(own) && QFile::remove(scratch.layout.providerDatabase));
         QCOMPARE(ProviderDatabase::location(scratch.layout), QString());
     }
@@ -196,7 +197,7 @@ private slots:
         }
         qInfo("%s: %lld countries, %d providers, %d plans in %lld ms", qPrintable(path),
               qint64(database.countries.size()), providers, plans, elapsed);
-        QVERIFY2(database.error.isEmpty(), qPrintable(database.error));
+        QVERIFY2(!database.error, qPrintable(reasonText(database.error.value_or(Reason()))));
         QVERIFY(database.countries.size() > 100 && providers > 500 && plans > 600);
         ProviderChooser chooser(database.countries, "de", {});
         QVERIFY2(chooser.minimumSizeHint().width() <= 360, "fits a 360-pixel-wide screen");

@@ -33,10 +33,6 @@ und versuchen Sie es erneut.</translation>
         <translation>Diese Dateien konnten nicht geschrieben werden:</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Anwenden</translation>
     </message>
@@ -51,94 +47,6 @@ und versuchen Sie es erneut.</translation>
     <message>
         <source>Can&apos;t get DUN info.</source>
         <translation>Keine DUN-Angaben erhalten.</translation>
-    </message>
-    <message>
-        <source>Not a regular file</source>
-        <translation>Keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>The account name is not a plain file name</source>
-        <translation>Der Kontoname ist kein einfacher Dateiname</translation>
-    </message>
-    <message>
-        <source>A name or the password holds a control character</source>
-        <translation>Ein Name oder das Passwort enthält ein Steuerzeichen</translation>
-    </message>
-    <message>
-        <source>The device &quot;%1&quot; is not a device in /dev/</source>
-        <translation>Das Gerät „%1“ ist kein Gerät in /dev/</translation>
-    </message>
-    <message>
-        <source>The device path &quot;%1&quot; names no device</source>
-        <translation>Der Gerätepfad „%1“ nennt kein Gerät</translation>
-    </message>
-    <message>
-        <source>No DUN entry is chosen: search for the phone first</source>
-        <translation>Kein DUN-Eintrag gewählt: zuerst nach dem Telefon suchen</translation>
-    </message>
-    <message>
-        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
-        <translation>Der DUN-Eintrag „%1“ ist keine Adresse XX:XX:XX:XX:XX:XX, gefolgt von einem Komma und einem Kanal von 1 bis 30</translation>
-    </message>
-    <message>
-        <source>The account has no name.</source>
-        <translation>Das Konto hat keinen Namen.</translation>
-    </message>
-    <message>
-        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
-        <translation>Der Kontoname „%1“ taugt nicht als Dateiname: Er darf weder „/“ noch ein Steuerzeichen enthalten und nicht „.“ oder „..“ sein.</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Benutzername</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Passwort</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Telefon</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>Init string</source>
-        <translation>Init-Befehl</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>BT DUN</source>
-        <translation>BT-DUN</translation>
-    </message>
-    <message>
-        <source>%1 holds a control character, such as a line break.</source>
-        <translation>%1 enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>%1 begins or ends with a blank, which the account file cannot keep.</source>
-        <translation>%1 beginnt oder endet mit einem Leerzeichen, das die Kontodatei nicht speichern kann.</translation>
-    </message>
-    <message>
-        <source>Gateway</source>
-        <translation>Gateway</translation>
-    </message>
-    <message>
-        <source>First DNS</source>
-        <translation>Erster DNS</translation>
-    </message>
-    <message>
-        <source>Second DNS</source>
-        <translation>Zweiter DNS</translation>
     </message>
     <message>
         <source>Nothing was saved: the peer file %1 was kept.
@@ -157,44 +65,12 @@ Soll sie ersetzt werden?</translation>
         <translation>Keine Datei wurde geschrieben:</translation>
     </message>
     <message>
-        <source>could not be started</source>
-        <translation>konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>crashed</source>
-        <translation>ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>did not finish in time and was stopped</source>
-        <translation>wurde nicht rechtzeitig fertig und wurde abgebrochen</translation>
-    </message>
-    <message>
-        <source>failed with exit status %1</source>
-        <translation>schlug mit Exit-Status %1 fehl</translation>
-    </message>
-    <message>
-        <source>Another program is changing the system files</source>
-        <translation>Ein anderes Programm ändert gerade die Systemdateien</translation>
-    </message>
-    <message>
-        <source>A brace or a quote in it is left open</source>
-        <translation>Eine geschweifte Klammer oder ein Anführungszeichen darin ist nicht geschlossen</translation>
-    </message>
-    <message>
-        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
-        <translation>Das Gerät muss ein einzelner Gerätepfad oder Gerätename sein, ohne Leerzeichen, Anführungszeichen, „#“ oder Backslashes.</translation>
-    </message>
-    <message>
         <source>Binding the phone over Bluetooth...</source>
-        <translation>Telefon wird über Bluetooth verbunden...</translation>
+        <translation>Telefon wird über Bluetooth gebunden...</translation>
     </message>
     <message>
         <source>The Bluetooth binding did not succeed:</source>
         <translation>Die Bluetooth-Bindung ist nicht gelungen:</translation>
-    </message>
-    <message>
-        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
-        <translation>Bluetooth-Bindung ist auf diesem System nicht verfügbar: das Telefon wurde nicht gebunden. Installieren Sie BlueZ (das Debian-Paket &quot;bluez&quot;) und übernehmen Sie erneut.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -217,22 +93,6 @@ Soll sie ersetzt werden?</translation>
         <translation>Die eigenen Einstellungen des Kontos wurden gespeichert.</translation>
     </message>
     <message>
-        <source>The peer file %1 belongs to no account of this program.</source>
-        <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.</translation>
-    </message>
-    <message>
-        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
-        <translation>Zum Schreiben sind Administratorrechte nötig, die %1 erfragt; es konnte nicht gestartet werden. Installieren Sie das Paket &quot;pkexec&quot; oder starten Sie dieses Programm als root.</translation>
-    </message>
-    <message>
-        <source>The administrator&apos;s password was not given.</source>
-        <translation>Das Administratorpasswort wurde nicht eingegeben.</translation>
-    </message>
-    <message>
-        <source>The system did not allow it, or the helper %1 is not installed.</source>
-        <translation>Das System hat es nicht erlaubt, oder das Hilfsprogramm %1 ist nicht installiert.</translation>
-    </message>
-    <message>
         <source>The settings file %1 was not removed: %2</source>
         <translation>Die Einstellungsdatei %1 wurde nicht entfernt: %2</translation>
     </message>
@@ -245,38 +105,6 @@ Soll sie ersetzt werden?</translation>
 Remove it as well?</source>
         <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.
 Soll sie ebenfalls entfernt werden?</translation>
-    </message>
-    <message>
-        <source>A quote or a backslash in it is left open</source>
-        <translation>Ein Anführungszeichen oder ein Backslash darin ist nicht geschlossen</translation>
-    </message>
-    <message>
-        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
-        <translation>BlueZ bindet nur /dev/rfcomm0 bis /dev/rfcomm255, die Zahl ohne führende Nullen</translation>
-    </message>
-    <message>
-        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
-        <translation>Das Gerät muss ein vollständiger Pfad sein, der mit „/“ beginnt, etwa /dev/ttyS0.</translation>
-    </message>
-    <message>
-        <source>Speed must be one of %1.</source>
-        <translation>Die Geschwindigkeit muss eine der folgenden sein: %1.</translation>
-    </message>
-    <message>
-        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
-        <translation>Das Passwort darf nicht mit „@/“ beginnen: pppd würde die so benannte Datei senden.</translation>
-    </message>
-    <message>
-        <source>Demand Dialing holds a choice the form does not offer.</source>
-        <translation>Wählen bei Bedarf enthält eine Wahl, die das Formular nicht anbietet.</translation>
-    </message>
-    <message>
-        <source>Idle timeout must be from %1 to %2 seconds.</source>
-        <translation>Die Leerlaufzeit muss zwischen %1 und %2 Sekunden liegen.</translation>
-    </message>
-    <message>
-        <source>Time out must be from %1 to %2 seconds.</source>
-        <translation>Das Zeitlimit muss zwischen %1 und %2 Sekunden liegen.</translation>
     </message>
 </context>
 <context>
@@ -494,18 +322,242 @@ Soll sie ebenfalls entfernt werden?</translation>
     </message>
 </context>
 <context>
-    <name>ProviderDatabase</name>
+    <name>ResultText</name>
     <message>
-        <source>This is no list of mobile broadband providers.</source>
-        <translation>Dies ist keine Liste von Mobilfunkanbietern.</translation>
+        <source>Username holds a control character, such as a line break.</source>
+        <translation>Der Benutzername enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
     </message>
     <message>
-        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
-        <translation>Die Liste hat das Format „%1“; dieses Programm liest Format 2.0.</translation>
+        <source>Password holds a control character, such as a line break.</source>
+        <translation>Das Passwort enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
+        <source>Phone holds a control character, such as a line break.</source>
+        <translation>Die Telefonnummer enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Device holds a control character, such as a line break.</source>
+        <translation>Das Gerät enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Init string holds a control character, such as a line break.</source>
+        <translation>Der Init-Befehl enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Speed holds a control character, such as a line break.</source>
+        <translation>Die Geschwindigkeit enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>BT DUN holds a control character, such as a line break.</source>
+        <translation>Der BT-DUN-Eintrag enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Gateway holds a control character, such as a line break.</source>
+        <translation>Das Gateway enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>First DNS holds a control character, such as a line break.</source>
+        <translation>Der erste DNS enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Second DNS holds a control character, such as a line break.</source>
+        <translation>Der zweite DNS enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>A field holds a control character, such as a line break.</source>
+        <translation>Ein Feld enthält ein Steuerzeichen, etwa einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Name begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Der Name beginnt oder endet mit einem Leerzeichen, das die Kontodatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Username begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Der Benutzername beginnt oder endet mit einem Leerzeichen, das die Kontodatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Password begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Das Passwort beginnt oder endet mit einem Leerzeichen, das die Kontodatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>A field begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Ein Feld beginnt oder endet mit einem Leerzeichen, das die Kontodatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>%1: could not be started</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1: konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1: could not be started: %2</source>
+        <translation>%1: konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: crashed</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1: ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>%1: crashed: %2</source>
+        <translation>%1: ist abgestürzt: %2</translation>
+    </message>
+    <message>
+        <source>%1: did not finish in time and was stopped</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1: wurde nicht rechtzeitig fertig und wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1: did not finish in time and was stopped: %2</source>
+        <translation>%1: wurde nicht rechtzeitig fertig und wurde abgebrochen: %2</translation>
+    </message>
+    <message>
+        <source>%1: failed with exit status %2</source>
+        <extracomment>%1 is a command line, %2 its exit status; %3 what it wrote as its error</extracomment>
+        <translation>%1: schlug mit Exit-Status %2 fehl</translation>
+    </message>
+    <message>
+        <source>%1: failed with exit status %2: %3</source>
+        <translation>%1: schlug mit Exit-Status %2 fehl: %3</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it is too long.</source>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it is no JSON object (%1).</source>
+        <extracomment>%1 is the JSON reader&apos;s own text</extracomment>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie ist kein JSON-Objekt (%1).</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it names no account.</source>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie nennt kein Konto.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: the value &quot;%1&quot; is missing, too long or not of its kind.</source>
+        <extracomment>%1 is the name of a value of the request, such as &quot;speed&quot;</extracomment>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Der Wert „%1“ fehlt, ist zu lang oder von falscher Art.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it holds values that are not an account&apos;s.</source>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie enthält Werte, die zu keinem Konto gehören.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: its operation or fields are not one of an apply or a delete.</source>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Ihr Vorgang oder ihre Felder gehören weder zum Anwenden noch zum Löschen.</translation>
+    </message>
+    <message>
+        <source>The account has no name.</source>
+        <translation>Das Konto hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Der Kontoname „%1“ taugt nicht als Dateiname: Er darf weder „/“ noch ein Steuerzeichen enthalten und nicht „.“ oder „..“ sein.</translation>
+    </message>
+    <message>
+        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
+        <translation>Das Gerät muss ein einzelner Gerätepfad oder Gerätename sein, ohne Leerzeichen, Anführungszeichen, „#“ oder Backslashes.</translation>
+    </message>
+    <message>
+        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
+        <translation>Das Gerät muss ein vollständiger Pfad sein, der mit „/“ beginnt, etwa /dev/ttyS0.</translation>
+    </message>
+    <message>
+        <source>Speed must be one of %1.</source>
+        <extracomment>Speeds are data: %1 is the list, such as &quot;4800, 9600, 19200&quot;</extracomment>
+        <translation>Die Geschwindigkeit muss eine der folgenden sein: %1.</translation>
+    </message>
+    <message>
+        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
+        <translation>Das Passwort darf nicht mit „@/“ beginnen: pppd würde die so benannte Datei senden.</translation>
+    </message>
+    <message>
+        <source>Demand Dialing holds a choice the form does not offer.</source>
+        <translation>Wählen bei Bedarf enthält eine Wahl, die das Formular nicht anbietet.</translation>
+    </message>
+    <message>
+        <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
+        <translation>Die Leerlaufzeit muss zwischen %1 und %2 Sekunden liegen.</translation>
+    </message>
+    <message>
+        <source>Time out must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
+        <translation>Das Zeitlimit muss zwischen %1 und %2 Sekunden liegen.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Another program is changing the system files</source>
+        <translation>Ein anderes Programm ändert gerade die Systemdateien</translation>
+    </message>
+    <message>
+        <source>A brace or a quote in it is left open</source>
+        <translation>Eine geschweifte Klammer oder ein Anführungszeichen darin ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>A quote or a backslash in it is left open</source>
+        <translation>Ein Anführungszeichen oder ein Backslash darin ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>A name or the password holds a control character</source>
+        <translation>Ein Name oder das Passwort enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>The account name is not a plain file name</source>
+        <translation>Der Kontoname ist kein einfacher Dateiname</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a device in /dev/</source>
+        <translation>Das Gerät „%1“ ist kein Gerät in /dev/</translation>
+    </message>
+    <message>
+        <source>The device path &quot;%1&quot; names no device</source>
+        <translation>Der Gerätepfad „%1“ nennt kein Gerät</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
+        <translation>BlueZ bindet nur /dev/rfcomm0 bis /dev/rfcomm255, die Zahl ohne führende Nullen</translation>
+    </message>
+    <message>
+        <source>No DUN entry is chosen: search for the phone first</source>
+        <translation>Kein DUN-Eintrag gewählt: zuerst nach dem Telefon suchen</translation>
+    </message>
+    <message>
+        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
+        <translation>Der DUN-Eintrag „%1“ ist keine Adresse XX:XX:XX:XX:XX:XX, gefolgt von einem Komma und einem Kanal von 1 bis 30</translation>
+    </message>
+    <message>
+        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
+        <translation>Bluetooth-Bindung ist auf diesem System nicht verfügbar: Das Telefon wurde nicht gebunden. Installieren Sie BlueZ (das Debian-Paket „bluez“) und klicken Sie erneut auf „Anwenden“.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.</source>
+        <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.</translation>
+    </message>
+    <message>
+        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <extracomment>%1 is the program that asks for the password, normally pkexec</extracomment>
+        <translation>Zum Schreiben sind Administratorrechte nötig, die %1 erfragt; es konnte nicht gestartet werden. Installieren Sie das Paket „pkexec“ oder starten Sie dieses Programm als root.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password was not given.</source>
+        <translation>Das Administratorpasswort wurde nicht eingegeben.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <extracomment>%1 is the helper program&apos;s path</extracomment>
+        <translation>Das System hat es nicht erlaubt, oder das Hilfsprogramm %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The helper&apos;s answer could not be read.</source>
+        <translation>Die Antwort des Hilfsprogramms ließ sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be written, read or removed</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The file cannot be opened.</source>
@@ -514,6 +566,28 @@ Soll sie ebenfalls entfernt werden?</translation>
     <message>
         <source>The file is too large to be a list of providers.</source>
         <translation>Die Datei ist zu groß für eine Liste von Anbietern.</translation>
+    </message>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Dies ist keine Liste von Mobilfunkanbietern.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <extracomment>%1 is the format the provider list names</extracomment>
+        <translation>Die Liste hat das Format „%1“; dieses Programm liest Format 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number of the provider list, %2 the XML reader&apos;s text</extracomment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it asks to delete an account, which this helper does not do.</source>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie verlangt, ein Konto zu löschen, was dieses Hilfsprogramm nicht tut.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it asks to apply an account, which this helper does not do.</source>
+        <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie verlangt, ein Konto anzuwenden, was dieses Hilfsprogramm nicht tut.</translation>
     </message>
 </context>
 </TS>

@@ -33,10 +33,6 @@ inténtelo de nuevo.</translation>
         <translation>No se pudieron escribir estos archivos:</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Aplicar</translation>
     </message>
@@ -51,94 +47,6 @@ inténtelo de nuevo.</translation>
     <message>
         <source>Can&apos;t get DUN info.</source>
         <translation>No se pudo obtener la información DUN.</translation>
-    </message>
-    <message>
-        <source>Not a regular file</source>
-        <translation>No es un archivo normal</translation>
-    </message>
-    <message>
-        <source>The account name is not a plain file name</source>
-        <translation>El nombre de la cuenta no es un nombre de archivo simple</translation>
-    </message>
-    <message>
-        <source>A name or the password holds a control character</source>
-        <translation>Un nombre o la contraseña contiene un carácter de control</translation>
-    </message>
-    <message>
-        <source>The device &quot;%1&quot; is not a device in /dev/</source>
-        <translation>El dispositivo «%1» no es un dispositivo de /dev/</translation>
-    </message>
-    <message>
-        <source>The device path &quot;%1&quot; names no device</source>
-        <translation>La ruta «%1» no indica ningún dispositivo</translation>
-    </message>
-    <message>
-        <source>No DUN entry is chosen: search for the phone first</source>
-        <translation>No se ha elegido ninguna entrada DUN: busque primero el teléfono</translation>
-    </message>
-    <message>
-        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
-        <translation>La entrada DUN «%1» no es una dirección XX:XX:XX:XX:XX:XX seguida de una coma y un canal del 1 al 30</translation>
-    </message>
-    <message>
-        <source>The account has no name.</source>
-        <translation>La cuenta no tiene nombre.</translation>
-    </message>
-    <message>
-        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
-        <translation>El nombre de cuenta «%1» no puede usarse como nombre de archivo: no debe contener «/» ni caracteres de control, ni ser «.» o «..».</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Usuario</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Contraseña</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Teléfono</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Dispositivo</translation>
-    </message>
-    <message>
-        <source>Init string</source>
-        <translation>Cadena de inicio</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Velocidad</translation>
-    </message>
-    <message>
-        <source>BT DUN</source>
-        <translation>DUN BT</translation>
-    </message>
-    <message>
-        <source>%1 holds a control character, such as a line break.</source>
-        <translation>%1 contiene un carácter de control, como un salto de línea.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>%1 begins or ends with a blank, which the account file cannot keep.</source>
-        <translation>%1 empieza o termina con un espacio, que el archivo de la cuenta no puede conservar.</translation>
-    </message>
-    <message>
-        <source>Gateway</source>
-        <translation>Puerta de enlace</translation>
-    </message>
-    <message>
-        <source>First DNS</source>
-        <translation>DNS primario</translation>
-    </message>
-    <message>
-        <source>Second DNS</source>
-        <translation>DNS secundario</translation>
     </message>
     <message>
         <source>Nothing was saved: the peer file %1 was kept.
@@ -157,44 +65,12 @@ Replace it?</source>
         <translation>No se escribió ningún archivo:</translation>
     </message>
     <message>
-        <source>could not be started</source>
-        <translation>no se pudo iniciar</translation>
-    </message>
-    <message>
-        <source>crashed</source>
-        <translation>terminó de forma anómala</translation>
-    </message>
-    <message>
-        <source>did not finish in time and was stopped</source>
-        <translation>no terminó a tiempo y fue detenido</translation>
-    </message>
-    <message>
-        <source>failed with exit status %1</source>
-        <translation>falló con el código de salida %1</translation>
-    </message>
-    <message>
-        <source>Another program is changing the system files</source>
-        <translation>Otro programa está modificando los archivos del sistema</translation>
-    </message>
-    <message>
-        <source>A brace or a quote in it is left open</source>
-        <translation>Contiene una llave o unas comillas sin cerrar</translation>
-    </message>
-    <message>
-        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
-        <translation>El dispositivo debe ser una sola ruta o nombre de dispositivo, sin espacios, comillas, «#» ni barras invertidas.</translation>
-    </message>
-    <message>
         <source>Binding the phone over Bluetooth...</source>
         <translation>Vinculando el teléfono por Bluetooth...</translation>
     </message>
     <message>
         <source>The Bluetooth binding did not succeed:</source>
         <translation>La vinculación Bluetooth no tuvo éxito:</translation>
-    </message>
-    <message>
-        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
-        <translation>La vinculación Bluetooth no está disponible en este sistema: el teléfono no se vinculó. Instale BlueZ (el paquete Debian &quot;bluez&quot;) y aplique de nuevo.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -217,22 +93,6 @@ Replace it?</source>
         <translation>La configuración propia de la cuenta se guardó.</translation>
     </message>
     <message>
-        <source>The peer file %1 belongs to no account of this program.</source>
-        <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.</translation>
-    </message>
-    <message>
-        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
-        <translation>Escribirlos requiere los derechos de administrador, que %1 solicita; no se pudo iniciar. Instale el paquete &quot;pkexec&quot; o ejecute este programa como root.</translation>
-    </message>
-    <message>
-        <source>The administrator&apos;s password was not given.</source>
-        <translation>No se introdujo la contraseña de administrador.</translation>
-    </message>
-    <message>
-        <source>The system did not allow it, or the helper %1 is not installed.</source>
-        <translation>El sistema no lo permitió, o el programa auxiliar %1 no está instalado.</translation>
-    </message>
-    <message>
         <source>The settings file %1 was not removed: %2</source>
         <translation>El archivo de configuración %1 no se eliminó: %2</translation>
     </message>
@@ -245,38 +105,6 @@ Replace it?</source>
 Remove it as well?</source>
         <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.
 ¿Eliminarlo también?</translation>
-    </message>
-    <message>
-        <source>A quote or a backslash in it is left open</source>
-        <translation>Contiene unas comillas o una barra invertida sin cerrar</translation>
-    </message>
-    <message>
-        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
-        <translation>BlueZ solo vincula /dev/rfcomm0 a /dev/rfcomm255, el número sin ceros a la izquierda</translation>
-    </message>
-    <message>
-        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
-        <translation>El dispositivo debe ser una ruta completa que empiece por «/», como /dev/ttyS0.</translation>
-    </message>
-    <message>
-        <source>Speed must be one of %1.</source>
-        <translation>La velocidad debe ser una de estas: %1.</translation>
-    </message>
-    <message>
-        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
-        <translation>La contraseña no debe empezar por «@/»: pppd enviaría el archivo que nombra.</translation>
-    </message>
-    <message>
-        <source>Demand Dialing holds a choice the form does not offer.</source>
-        <translation>Marcación bajo demanda contiene una opción que el formulario no ofrece.</translation>
-    </message>
-    <message>
-        <source>Idle timeout must be from %1 to %2 seconds.</source>
-        <translation>El tiempo de inactividad debe estar entre %1 y %2 segundos.</translation>
-    </message>
-    <message>
-        <source>Time out must be from %1 to %2 seconds.</source>
-        <translation>El tiempo de espera debe estar entre %1 y %2 segundos.</translation>
     </message>
 </context>
 <context>
@@ -335,7 +163,7 @@ Remove it as well?</source>
     </message>
     <message>
         <source>&amp;Init string:</source>
-        <translation>Cadena de &amp;inicio:</translation>
+        <translation>Cadena de &amp;inicialización:</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
@@ -486,26 +314,250 @@ Remove it as well?</source>
     </message>
     <message>
         <source>OK fills in: phone %1, user name %2; the init string stays.</source>
-        <translation>Aceptar rellena: teléfono %1, usuario %2; la cadena de inicio se mantiene.</translation>
+        <translation>Aceptar rellena: teléfono %1, usuario %2; la cadena de inicialización se mantiene.</translation>
     </message>
     <message>
         <source>OK fills in: phone %1, init string %2, user name %3.</source>
-        <translation>Aceptar rellena: teléfono %1, cadena de inicio %2, usuario %3.</translation>
+        <translation>Aceptar rellena: teléfono %1, cadena de inicialización %2, usuario %3.</translation>
     </message>
 </context>
 <context>
-    <name>ProviderDatabase</name>
+    <name>ResultText</name>
     <message>
-        <source>This is no list of mobile broadband providers.</source>
-        <translation>Esto no es una lista de operadores móviles.</translation>
+        <source>Username holds a control character, such as a line break.</source>
+        <translation>El usuario contiene un carácter de control, como un salto de línea.</translation>
     </message>
     <message>
-        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
-        <translation>La lista tiene el formato «%1»; este programa lee el formato 2.0.</translation>
+        <source>Password holds a control character, such as a line break.</source>
+        <translation>La contraseña contiene un carácter de control, como un salto de línea.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Línea %1: %2</translation>
+        <source>Phone holds a control character, such as a line break.</source>
+        <translation>El teléfono contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Device holds a control character, such as a line break.</source>
+        <translation>El dispositivo contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Init string holds a control character, such as a line break.</source>
+        <translation>La cadena de inicialización contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Speed holds a control character, such as a line break.</source>
+        <translation>La velocidad contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>BT DUN holds a control character, such as a line break.</source>
+        <translation>La entrada DUN BT contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Gateway holds a control character, such as a line break.</source>
+        <translation>La puerta de enlace contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>First DNS holds a control character, such as a line break.</source>
+        <translation>El DNS primario contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Second DNS holds a control character, such as a line break.</source>
+        <translation>El DNS secundario contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>A field holds a control character, such as a line break.</source>
+        <translation>Un campo contiene un carácter de control, como un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Name begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>El nombre empieza o termina con un espacio, que el archivo de la cuenta no puede conservar.</translation>
+    </message>
+    <message>
+        <source>Username begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>El usuario empieza o termina con un espacio, que el archivo de la cuenta no puede conservar.</translation>
+    </message>
+    <message>
+        <source>Password begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>La contraseña empieza o termina con un espacio, que el archivo de la cuenta no puede conservar.</translation>
+    </message>
+    <message>
+        <source>A field begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Un campo empieza o termina con un espacio, que el archivo de la cuenta no puede conservar.</translation>
+    </message>
+    <message>
+        <source>%1: could not be started</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1: no se pudo iniciar</translation>
+    </message>
+    <message>
+        <source>%1: could not be started: %2</source>
+        <translation>%1: no se pudo iniciar: %2</translation>
+    </message>
+    <message>
+        <source>%1: crashed</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1: terminó de forma anómala</translation>
+    </message>
+    <message>
+        <source>%1: crashed: %2</source>
+        <translation>%1: terminó de forma anómala: %2</translation>
+    </message>
+    <message>
+        <source>%1: did not finish in time and was stopped</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1: no terminó a tiempo y fue detenido</translation>
+    </message>
+    <message>
+        <source>%1: did not finish in time and was stopped: %2</source>
+        <translation>%1: no terminó a tiempo y fue detenido: %2</translation>
+    </message>
+    <message>
+        <source>%1: failed with exit status %2</source>
+        <extracomment>%1 is a command line, %2 its exit status; %3 what it wrote as its error</extracomment>
+        <translation>%1: falló con el código de salida %2</translation>
+    </message>
+    <message>
+        <source>%1: failed with exit status %2: %3</source>
+        <translation>%1: falló con el código de salida %2: %3</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it is too long.</source>
+        <translation>El programa auxiliar rechazó la solicitud: es demasiado larga.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it is no JSON object (%1).</source>
+        <extracomment>%1 is the JSON reader&apos;s own text</extracomment>
+        <translation>El programa auxiliar rechazó la solicitud: no es un objeto JSON (%1).</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it names no account.</source>
+        <translation>El programa auxiliar rechazó la solicitud: no nombra ninguna cuenta.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: the value &quot;%1&quot; is missing, too long or not of its kind.</source>
+        <extracomment>%1 is the name of a value of the request, such as &quot;speed&quot;</extracomment>
+        <translation>El programa auxiliar rechazó la solicitud: el valor «%1» falta, es demasiado largo o no es del tipo correcto.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it holds values that are not an account&apos;s.</source>
+        <translation>El programa auxiliar rechazó la solicitud: contiene valores que no son de una cuenta.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: its operation or fields are not one of an apply or a delete.</source>
+        <translation>El programa auxiliar rechazó la solicitud: su operación o sus campos no son los de aplicar ni los de eliminar.</translation>
+    </message>
+    <message>
+        <source>The account has no name.</source>
+        <translation>La cuenta no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>El nombre de cuenta «%1» no puede usarse como nombre de archivo: no debe contener «/» ni caracteres de control, ni ser «.» o «..».</translation>
+    </message>
+    <message>
+        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
+        <translation>El dispositivo debe ser una sola ruta o nombre de dispositivo, sin espacios, comillas, «#» ni barras invertidas.</translation>
+    </message>
+    <message>
+        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
+        <translation>El dispositivo debe ser una ruta completa que empiece por «/», como /dev/ttyS0.</translation>
+    </message>
+    <message>
+        <source>Speed must be one of %1.</source>
+        <extracomment>Speeds are data: %1 is the list, such as &quot;4800, 9600, 19200&quot;</extracomment>
+        <translation>La velocidad debe ser una de estas: %1.</translation>
+    </message>
+    <message>
+        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
+        <translation>La contraseña no debe empezar por «@/»: pppd enviaría el archivo que nombra.</translation>
+    </message>
+    <message>
+        <source>Demand Dialing holds a choice the form does not offer.</source>
+        <translation>Marcación bajo demanda contiene una opción que el formulario no ofrece.</translation>
+    </message>
+    <message>
+        <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
+        <translation>El tiempo de inactividad debe estar entre %1 y %2 segundos.</translation>
+    </message>
+    <message>
+        <source>Time out must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
+        <translation>El tiempo de espera debe estar entre %1 y %2 segundos.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Another program is changing the system files</source>
+        <translation>Otro programa está modificando los archivos del sistema</translation>
+    </message>
+    <message>
+        <source>A brace or a quote in it is left open</source>
+        <translation>Contiene una llave o unas comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>A quote or a backslash in it is left open</source>
+        <translation>Contiene unas comillas o una barra invertida sin cerrar</translation>
+    </message>
+    <message>
+        <source>A name or the password holds a control character</source>
+        <translation>Un nombre o la contraseña contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>The account name is not a plain file name</source>
+        <translation>El nombre de la cuenta no es un nombre de archivo simple</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a device in /dev/</source>
+        <translation>El dispositivo «%1» no es un dispositivo de /dev/</translation>
+    </message>
+    <message>
+        <source>The device path &quot;%1&quot; names no device</source>
+        <translation>La ruta «%1» no indica ningún dispositivo</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
+        <translation>BlueZ solo vincula /dev/rfcomm0 a /dev/rfcomm255, el número sin ceros a la izquierda</translation>
+    </message>
+    <message>
+        <source>No DUN entry is chosen: search for the phone first</source>
+        <translation>No se ha elegido ninguna entrada DUN: busque primero el teléfono</translation>
+    </message>
+    <message>
+        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
+        <translation>La entrada DUN «%1» no es una dirección XX:XX:XX:XX:XX:XX seguida de una coma y un canal del 1 al 30</translation>
+    </message>
+    <message>
+        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
+        <translation>La vinculación Bluetooth no está disponible en este sistema: el teléfono no se vinculó. Instale BlueZ (el paquete Debian «bluez») y aplique de nuevo.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.</source>
+        <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.</translation>
+    </message>
+    <message>
+        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <extracomment>%1 is the program that asks for the password, normally pkexec</extracomment>
+        <translation>Escribirlos requiere los derechos de administrador, que %1 solicita; no se pudo iniciar. Instale el paquete «pkexec» o ejecute este programa como root.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password was not given.</source>
+        <translation>No se introdujo la contraseña de administrador.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <extracomment>%1 is the helper program&apos;s path</extracomment>
+        <translation>El sistema no lo permitió, o el programa auxiliar %1 no está instalado.</translation>
+    </message>
+    <message>
+        <source>The helper&apos;s answer could not be read.</source>
+        <translation>No se pudo leer la respuesta del programa auxiliar.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be written, read or removed</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The file cannot be opened.</source>
@@ -514,6 +566,28 @@ Remove it as well?</source>
     <message>
         <source>The file is too large to be a list of providers.</source>
         <translation>El archivo es demasiado grande para ser una lista de operadores.</translation>
+    </message>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Esto no es una lista de operadores móviles.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <extracomment>%1 is the format the provider list names</extracomment>
+        <translation>La lista tiene el formato «%1»; este programa lee el formato 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number of the provider list, %2 the XML reader&apos;s text</extracomment>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it asks to delete an account, which this helper does not do.</source>
+        <translation>El programa auxiliar rechazó la solicitud: pide eliminar una cuenta, algo que este programa auxiliar no hace.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it asks to apply an account, which this helper does not do.</source>
+        <translation>El programa auxiliar rechazó la solicitud: pide aplicar una cuenta, algo que este programa auxiliar no hace.</translation>
     </message>
 </context>
 </TS>

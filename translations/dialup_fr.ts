@@ -33,10 +33,6 @@ et réessayer.</translation>
         <translation>Ces fichiers n&apos;ont pas pu être écrits&#xa0;:</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Appliquer</translation>
     </message>
@@ -51,94 +47,6 @@ et réessayer.</translation>
     <message>
         <source>Can&apos;t get DUN info.</source>
         <translation>Impossible d&apos;obtenir les informations DUN.</translation>
-    </message>
-    <message>
-        <source>Not a regular file</source>
-        <translation>Pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>The account name is not a plain file name</source>
-        <translation>Le nom du compte n&apos;est pas un simple nom de fichier</translation>
-    </message>
-    <message>
-        <source>A name or the password holds a control character</source>
-        <translation>Un nom ou le mot de passe contient un caractère de contrôle</translation>
-    </message>
-    <message>
-        <source>The device &quot;%1&quot; is not a device in /dev/</source>
-        <translation>Le périphérique «&#xa0;%1&#xa0;» n&apos;est pas un périphérique de /dev/</translation>
-    </message>
-    <message>
-        <source>The device path &quot;%1&quot; names no device</source>
-        <translation>Le chemin «&#xa0;%1&#xa0;» ne désigne aucun périphérique</translation>
-    </message>
-    <message>
-        <source>No DUN entry is chosen: search for the phone first</source>
-        <translation>Aucune entrée DUN n&apos;est choisie&#xa0;: recherchez d&apos;abord le téléphone</translation>
-    </message>
-    <message>
-        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
-        <translation>L&apos;entrée DUN «&#xa0;%1&#xa0;» n&apos;est pas une adresse XX:XX:XX:XX:XX:XX suivie d&apos;une virgule et d&apos;un canal de 1 à 30</translation>
-    </message>
-    <message>
-        <source>The account has no name.</source>
-        <translation>Le compte n&apos;a pas de nom.</translation>
-    </message>
-    <message>
-        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
-        <translation>Le nom de compte «&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier&#xa0;: il ne doit contenir ni «&#xa0;/&#xa0;» ni caractère de contrôle, et ne doit pas être «&#xa0;.&#xa0;» ou «&#xa0;..&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Nom d&apos;utilisateur</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Téléphone</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Périphérique</translation>
-    </message>
-    <message>
-        <source>Init string</source>
-        <translation>Chaîne d&apos;init</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Vitesse</translation>
-    </message>
-    <message>
-        <source>BT DUN</source>
-        <translation>DUN BT</translation>
-    </message>
-    <message>
-        <source>%1 holds a control character, such as a line break.</source>
-        <translation>%1 contient un caractère de contrôle, comme un saut de ligne.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>%1 begins or ends with a blank, which the account file cannot keep.</source>
-        <translation>%1 commence ou se termine par un espace, que le fichier du compte ne peut pas conserver.</translation>
-    </message>
-    <message>
-        <source>Gateway</source>
-        <translation>Passerelle</translation>
-    </message>
-    <message>
-        <source>First DNS</source>
-        <translation>Premier DNS</translation>
-    </message>
-    <message>
-        <source>Second DNS</source>
-        <translation>Second DNS</translation>
     </message>
     <message>
         <source>Nothing was saved: the peer file %1 was kept.
@@ -157,44 +65,12 @@ Le remplacer&#xa0;?</translation>
         <translation>Aucun fichier n&apos;a été écrit&#xa0;:</translation>
     </message>
     <message>
-        <source>could not be started</source>
-        <translation>n&apos;a pas pu être lancée</translation>
-    </message>
-    <message>
-        <source>crashed</source>
-        <translation>a planté</translation>
-    </message>
-    <message>
-        <source>did not finish in time and was stopped</source>
-        <translation>ne s&apos;est pas terminée à temps et a été arrêtée</translation>
-    </message>
-    <message>
-        <source>failed with exit status %1</source>
-        <translation>a échoué avec le code de sortie %1</translation>
-    </message>
-    <message>
-        <source>Another program is changing the system files</source>
-        <translation>Un autre programme est en train de modifier les fichiers système</translation>
-    </message>
-    <message>
-        <source>A brace or a quote in it is left open</source>
-        <translation>Une accolade ou un guillemet y est resté ouvert</translation>
-    </message>
-    <message>
-        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
-        <translation>Le périphérique doit être un seul chemin ou nom de périphérique, sans espaces, guillemets, «&#xa0;#&#xa0;» ni barres obliques inverses.</translation>
-    </message>
-    <message>
         <source>Binding the phone over Bluetooth...</source>
         <translation>Liaison du téléphone par Bluetooth...</translation>
     </message>
     <message>
         <source>The Bluetooth binding did not succeed:</source>
         <translation>La liaison Bluetooth n&apos;a pas réussi&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
-        <translation>La liaison Bluetooth n&apos;est pas disponible sur ce système&#xa0;: le téléphone n&apos;a pas été lié. Installez BlueZ (le paquet Debian &quot;bluez&quot;) et appliquez à nouveau.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -214,23 +90,7 @@ Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The account&apos;s own settings were saved.</source>
-        <translation>Les réglages propres au compte ont été enregistrés.</translation>
-    </message>
-    <message>
-        <source>The peer file %1 belongs to no account of this program.</source>
-        <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.</translation>
-    </message>
-    <message>
-        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
-        <translation>Les écrire demande les droits d&apos;administrateur, que %1 demande&#xa0;; il n&apos;a pas pu être lancé. Installez le paquet &quot;pkexec&quot; ou lancez ce programme en tant que root.</translation>
-    </message>
-    <message>
-        <source>The administrator&apos;s password was not given.</source>
-        <translation>Le mot de passe administrateur n&apos;a pas été donné.</translation>
-    </message>
-    <message>
-        <source>The system did not allow it, or the helper %1 is not installed.</source>
-        <translation>Le système ne l&apos;a pas permis, ou l&apos;assistant %1 n&apos;est pas installé.</translation>
+        <translation>Les paramètres propres au compte ont été enregistrés.</translation>
     </message>
     <message>
         <source>The settings file %1 was not removed: %2</source>
@@ -245,38 +105,6 @@ Le remplacer&#xa0;?</translation>
 Remove it as well?</source>
         <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.
 Le supprimer aussi&#xa0;?</translation>
-    </message>
-    <message>
-        <source>A quote or a backslash in it is left open</source>
-        <translation>Un guillemet ou une barre oblique inverse y est resté ouvert</translation>
-    </message>
-    <message>
-        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
-        <translation>BlueZ ne lie que /dev/rfcomm0 à /dev/rfcomm255, le nombre sans zéros en tête</translation>
-    </message>
-    <message>
-        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
-        <translation>Le périphérique doit être un chemin complet commençant par «&#xa0;/&#xa0;», comme /dev/ttyS0.</translation>
-    </message>
-    <message>
-        <source>Speed must be one of %1.</source>
-        <translation>La vitesse doit être l&apos;une des suivantes&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
-        <translation>Le mot de passe ne doit pas commencer par «&#xa0;@/&#xa0;»&#xa0;: pppd enverrait le fichier qu&apos;il nomme.</translation>
-    </message>
-    <message>
-        <source>Demand Dialing holds a choice the form does not offer.</source>
-        <translation>Numérotation à la demande contient un choix que le formulaire ne propose pas.</translation>
-    </message>
-    <message>
-        <source>Idle timeout must be from %1 to %2 seconds.</source>
-        <translation>Le délai d&apos;inactivité doit être compris entre %1 et %2 secondes.</translation>
-    </message>
-    <message>
-        <source>Time out must be from %1 to %2 seconds.</source>
-        <translation>Le délai doit être compris entre %1 et %2 secondes.</translation>
     </message>
 </context>
 <context>
@@ -295,7 +123,7 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Username:</source>
-        <translation>&amp;Utilisateur&#xa0;:</translation>
+        <translation>Nom d&apos;&amp;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
@@ -486,26 +314,250 @@ Le supprimer aussi&#xa0;?</translation>
     </message>
     <message>
         <source>OK fills in: phone %1, user name %2; the init string stays.</source>
-        <translation>OK remplit&#xa0;: téléphone %1, utilisateur %2&#xa0;; la chaîne d&apos;init reste.</translation>
+        <translation>OK remplit&#xa0;: téléphone %1, nom d&apos;utilisateur %2&#xa0;; la chaîne d&apos;init reste.</translation>
     </message>
     <message>
         <source>OK fills in: phone %1, init string %2, user name %3.</source>
-        <translation>OK remplit&#xa0;: téléphone %1, chaîne d&apos;init %2, utilisateur %3.</translation>
+        <translation>OK remplit&#xa0;: téléphone %1, chaîne d&apos;init %2, nom d&apos;utilisateur %3.</translation>
     </message>
 </context>
 <context>
-    <name>ProviderDatabase</name>
+    <name>ResultText</name>
     <message>
-        <source>This is no list of mobile broadband providers.</source>
-        <translation>Ce n&apos;est pas une liste d&apos;opérateurs mobiles.</translation>
+        <source>Username holds a control character, such as a line break.</source>
+        <translation>Le nom d&apos;utilisateur contient un caractère de contrôle, comme un saut de ligne.</translation>
     </message>
     <message>
-        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
-        <translation>La liste est au format «&#xa0;%1&#xa0;»&#xa0;; ce programme lit le format 2.0.</translation>
+        <source>Password holds a control character, such as a line break.</source>
+        <translation>Le mot de passe contient un caractère de contrôle, comme un saut de ligne.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Ligne %1&#xa0;: %2</translation>
+        <source>Phone holds a control character, such as a line break.</source>
+        <translation>Le numéro de téléphone contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Device holds a control character, such as a line break.</source>
+        <translation>Le périphérique contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Init string holds a control character, such as a line break.</source>
+        <translation>La chaîne d&apos;init contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Speed holds a control character, such as a line break.</source>
+        <translation>La vitesse contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>BT DUN holds a control character, such as a line break.</source>
+        <translation>L&apos;entrée DUN BT contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Gateway holds a control character, such as a line break.</source>
+        <translation>La passerelle contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>First DNS holds a control character, such as a line break.</source>
+        <translation>Le premier DNS contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Second DNS holds a control character, such as a line break.</source>
+        <translation>Le second DNS contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>A field holds a control character, such as a line break.</source>
+        <translation>Un champ contient un caractère de contrôle, comme un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Name begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Le nom commence ou se termine par un espace, que le fichier du compte ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <source>Username begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Le nom d&apos;utilisateur commence ou se termine par un espace, que le fichier du compte ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <source>Password begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Le mot de passe commence ou se termine par un espace, que le fichier du compte ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <source>A field begins or ends with a blank, which the account file cannot keep.</source>
+        <translation>Un champ commence ou se termine par un espace, que le fichier du compte ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <source>%1: could not be started</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1&#xa0;: n&apos;a pas pu être lancée</translation>
+    </message>
+    <message>
+        <source>%1: could not be started: %2</source>
+        <translation>%1&#xa0;: n&apos;a pas pu être lancée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: crashed</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1&#xa0;: a planté</translation>
+    </message>
+    <message>
+        <source>%1: crashed: %2</source>
+        <translation>%1&#xa0;: a planté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: did not finish in time and was stopped</source>
+        <extracomment>%1 is a command line; %2 what the command wrote as its error</extracomment>
+        <translation>%1&#xa0;: ne s&apos;est pas terminée à temps et a été arrêtée</translation>
+    </message>
+    <message>
+        <source>%1: did not finish in time and was stopped: %2</source>
+        <translation>%1&#xa0;: ne s&apos;est pas terminée à temps et a été arrêtée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: failed with exit status %2</source>
+        <extracomment>%1 is a command line, %2 its exit status; %3 what it wrote as its error</extracomment>
+        <translation>%1&#xa0;: a échoué avec le code de sortie %2</translation>
+    </message>
+    <message>
+        <source>%1: failed with exit status %2: %3</source>
+        <translation>%1&#xa0;: a échoué avec le code de sortie %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it is too long.</source>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: elle est trop longue.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it is no JSON object (%1).</source>
+        <extracomment>%1 is the JSON reader&apos;s own text</extracomment>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: ce n&apos;est pas un objet JSON (%1).</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it names no account.</source>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: elle ne nomme aucun compte.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: the value &quot;%1&quot; is missing, too long or not of its kind.</source>
+        <extracomment>%1 is the name of a value of the request, such as &quot;speed&quot;</extracomment>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: la valeur «&#xa0;%1&#xa0;» manque, est trop longue ou n&apos;est pas du bon type.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it holds values that are not an account&apos;s.</source>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: elle contient des valeurs qui ne sont pas celles d&apos;un compte.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: its operation or fields are not one of an apply or a delete.</source>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: son opération ou ses champs ne sont ni ceux d&apos;une application ni ceux d&apos;une suppression.</translation>
+    </message>
+    <message>
+        <source>The account has no name.</source>
+        <translation>Le compte n&apos;a pas de nom.</translation>
+    </message>
+    <message>
+        <source>The account name &quot;%1&quot; cannot be used as a file name: it must not hold &quot;/&quot; or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Le nom de compte «&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier&#xa0;: il ne doit contenir ni «&#xa0;/&#xa0;» ni caractère de contrôle, et ne doit pas être «&#xa0;.&#xa0;» ou «&#xa0;..&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Device must be one device path or name, without blanks, quotes, &quot;#&quot; or backslashes.</source>
+        <translation>Le périphérique doit être un seul chemin ou nom de périphérique, sans espaces, guillemets, «&#xa0;#&#xa0;» ni barres obliques inverses.</translation>
+    </message>
+    <message>
+        <source>Device must be a full path beginning with &quot;/&quot;, such as /dev/ttyS0.</source>
+        <translation>Le périphérique doit être un chemin complet commençant par «&#xa0;/&#xa0;», comme /dev/ttyS0.</translation>
+    </message>
+    <message>
+        <source>Speed must be one of %1.</source>
+        <extracomment>Speeds are data: %1 is the list, such as &quot;4800, 9600, 19200&quot;</extracomment>
+        <translation>La vitesse doit être l&apos;une des suivantes&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Password must not begin with &quot;@/&quot;: pppd would send the file it names.</source>
+        <translation>Le mot de passe ne doit pas commencer par «&#xa0;@/&#xa0;»&#xa0;: pppd enverrait le fichier qu&apos;il nomme.</translation>
+    </message>
+    <message>
+        <source>Demand Dialing holds a choice the form does not offer.</source>
+        <translation>Numérotation à la demande contient un choix que le formulaire ne propose pas.</translation>
+    </message>
+    <message>
+        <source>Idle timeout must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
+        <translation>Le délai d&apos;inactivité doit être compris entre %1 et %2 secondes.</translation>
+    </message>
+    <message>
+        <source>Time out must be from %1 to %2 seconds.</source>
+        <extracomment>%1 and %2 are the lowest and the highest number of seconds</extracomment>
+        <translation>Le délai doit être compris entre %1 et %2 secondes.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Another program is changing the system files</source>
+        <translation>Un autre programme est en train de modifier les fichiers système</translation>
+    </message>
+    <message>
+        <source>A brace or a quote in it is left open</source>
+        <translation>Une accolade ou un guillemet y est resté ouvert</translation>
+    </message>
+    <message>
+        <source>A quote or a backslash in it is left open</source>
+        <translation>Un guillemet ou une barre oblique inverse y est resté ouvert</translation>
+    </message>
+    <message>
+        <source>A name or the password holds a control character</source>
+        <translation>Un nom ou le mot de passe contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>The account name is not a plain file name</source>
+        <translation>Le nom du compte n&apos;est pas un simple nom de fichier</translation>
+    </message>
+    <message>
+        <source>The device &quot;%1&quot; is not a device in /dev/</source>
+        <translation>Le périphérique «&#xa0;%1&#xa0;» n&apos;est pas un périphérique de /dev/</translation>
+    </message>
+    <message>
+        <source>The device path &quot;%1&quot; names no device</source>
+        <translation>Le chemin «&#xa0;%1&#xa0;» ne désigne aucun périphérique</translation>
+    </message>
+    <message>
+        <source>BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros</source>
+        <translation>BlueZ ne lie que /dev/rfcomm0 à /dev/rfcomm255, le nombre sans zéros en tête</translation>
+    </message>
+    <message>
+        <source>No DUN entry is chosen: search for the phone first</source>
+        <translation>Aucune entrée DUN n&apos;est choisie&#xa0;: recherchez d&apos;abord le téléphone</translation>
+    </message>
+    <message>
+        <source>The DUN entry &quot;%1&quot; is not an address XX:XX:XX:XX:XX:XX followed by a comma and a channel from 1 to 30</source>
+        <translation>L&apos;entrée DUN «&#xa0;%1&#xa0;» n&apos;est pas une adresse XX:XX:XX:XX:XX:XX suivie d&apos;une virgule et d&apos;un canal de 1 à 30</translation>
+    </message>
+    <message>
+        <source>Bluetooth binding is not available on this system: the phone was not bound. Install BlueZ (the Debian package &quot;bluez&quot;) and apply again.</source>
+        <translation>La liaison Bluetooth n&apos;est pas disponible sur ce système&#xa0;: le téléphone n&apos;a pas été lié. Installez BlueZ (le paquet Debian «&#xa0;bluez&#xa0;») et appliquez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The peer file %1 belongs to no account of this program.</source>
+        <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.</translation>
+    </message>
+    <message>
+        <source>Writing them needs the administrator&apos;s rights, which %1 asks for; it could not be started. Install the package &quot;pkexec&quot;, or run this program as root.</source>
+        <extracomment>%1 is the program that asks for the password, normally pkexec</extracomment>
+        <translation>Les écrire demande les droits d&apos;administrateur, que %1 demande&#xa0;; il n&apos;a pas pu être lancé. Installez le paquet «&#xa0;pkexec&#xa0;» ou lancez ce programme en tant que root.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password was not given.</source>
+        <translation>Le mot de passe administrateur n&apos;a pas été donné.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it, or the helper %1 is not installed.</source>
+        <extracomment>%1 is the helper program&apos;s path</extracomment>
+        <translation>Le système ne l&apos;a pas permis, ou l&apos;assistant %1 n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>The helper&apos;s answer could not be read.</source>
+        <translation>La réponse de l&apos;assistant n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be written, read or removed</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The file cannot be opened.</source>
@@ -514,6 +566,28 @@ Le supprimer aussi&#xa0;?</translation>
     <message>
         <source>The file is too large to be a list of providers.</source>
         <translation>Le fichier est trop grand pour être une liste d&apos;opérateurs.</translation>
+    </message>
+    <message>
+        <source>This is no list of mobile broadband providers.</source>
+        <translation>Ce n&apos;est pas une liste d&apos;opérateurs mobiles.</translation>
+    </message>
+    <message>
+        <source>The list has format &quot;%1&quot;; this program reads format 2.0.</source>
+        <extracomment>%1 is the format the provider list names</extracomment>
+        <translation>La liste est au format «&#xa0;%1&#xa0;»&#xa0;; ce programme lit le format 2.0.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number of the provider list, %2 the XML reader&apos;s text</extracomment>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it asks to delete an account, which this helper does not do.</source>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: elle demande de supprimer un compte, ce que cet assistant ne fait pas.</translation>
+    </message>
+    <message>
+        <source>The helper refused the request: it asks to apply an account, which this helper does not do.</source>
+        <translation>L&apos;assistant a refusé la requête&#xa0;: elle demande d&apos;appliquer un compte, ce que cet assistant ne fait pas.</translation>
     </message>
 </context>
 </TS>

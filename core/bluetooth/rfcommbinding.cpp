@@ -5,7 +5,6 @@
 #include "core/system/systemfileslock.h"
 #include "core/system/systemlayout.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -34,11 +33,6 @@ bool isRfcommDeviceName(const QString &name)
     return plain.match(name).hasMatch() && QStringView(name).mid(6).toInt() <= 255;
 }
 
-QString notRfcommText()
-{
-    return QCoreApplication::translate(
-        "PPPConfig", "BlueZ binds only /dev/rfcomm0 to /dev/rfcomm255, the number without leading zeros");
-}
 
 } // namespace
 
@@ -47,27 +41,22 @@ QString rfcommDeviceName(const QString &devicePath)
     return devicePath.mid(devPrefix.size());
 }
 
-QString bindingProblem(const QString &devicePath, const QString &dunEntry)
+std::optional<Reason> bindingProblem(const QString &devicePath, const QString &dunEntry)
 {
     static const QRegularExpression entry(QRegularExpression::anchoredPattern(
         QStringLiteral("[0-9A-Fa-f]{2}(:[0-9A-Fa-f]{2}){5},([1-9]|[12][0-9]|30)")));
 
     if (!devicePath.startsWith(devPrefix))
-        return QCoreApplication::translate("PPPConfig", "The device \"%1\" is not a device in /dev/")
-            .arg(devicePath);
+        return Reason { Reason::DeviceNotInDev, { devicePath } };
     if (rfcommDeviceName(devicePath).isEmpty())
-        return QCoreApplication::translate("PPPConfig", "The device path \"%1\" names no device")
-            .arg(devicePath);
+        return Reason { Reason::DeviceNamesNothing, { devicePath } };
     if (!isRfcommDeviceName(rfcommDeviceName(devicePath)))
-        return notRfcommText();
+        return Reason { Reason::NotRfcommDevice, {} };
     if (dunEntry.isEmpty())
-        return QCoreApplication::translate("PPPConfig", "No DUN entry is chosen: search for the phone first");
+        return Reason { Reason::NoDunEntry, {} };
     if (!entry.match(dunEntry).hasMatch())
-        return QCoreApplication::translate(
-                   "PPPConfig", "The DUN entry \"%1\" is not an address XX:XX:XX:XX:XX:XX "
-                                "followed by a comma and a channel from 1 to 30")
-            .arg(dunEntry);
-    return QString();
+        return Reason { Reason::BadDunEntry, { dunEntry } };
+    return std::nullopt;
 }
 
 QString rfcommConfText(const QString &devicePath, const QString &dunEntry)
@@ -96,8 +85,7 @@ std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QSt
         if (merged)
             failure = replaceFile(target, *merged, 0644);
         else
-            failure = FileFailure { target, QCoreApplication::translate(
-                                                "PPPConfig", "A brace or a quote in it is left open") };
+            failure = FileFailure { target, { Reason::RfcommConfOpen, {} } };
     }
     if (failure)
         failure->path = layout.rfcommConf;
@@ -113,35 +101,27 @@ BindingMethod bindingMethod(const SystemLayout &layout)
     return BindingMethod::None;
 }
 
-QString bindingUnavailableText()
-{
-    return QCoreApplication::translate(
-        "PPPConfig", "Bluetooth binding is not available on this system: the phone was not bound. "
-                     "Install BlueZ (the Debian package \"bluez\") and apply again.");
-}
-
 std::optional<FileFailure> bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
                                               const QString &devicePath, const QString &dunEntry)
 {
     const QString name = rfcommDeviceName(devicePath);
     if (!devicePath.startsWith(devPrefix) || !isRfcommDeviceName(name))
-        return FileFailure { devicePath, notRfcommText() };
+        return FileFailure { devicePath, { Reason::NotRfcommDevice, {} } };
     // Releasing a device that is not bound only says so: not a failure.
     runner.run({ layout.rfcommTool, QStringLiteral("release"), name });
     // A bind that fails still exits with 0; its message tells.
     if (runner.run({ layout.rfcommTool, QStringLiteral("bind"), name, dunAddress(dunEntry),
                      dunChannel(dunEntry) }) == 0
         && !runner.errorText().isEmpty())
-        return FileFailure { devicePath, runner.errorText() };
+        return FileFailure { devicePath, { Reason::Message, { runner.errorText() } } };
     return std::nullopt;
 }
 
 FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
                            const QString &devicePath, const QString &dunEntry)
 {
-    const QString problem = bindingProblem(devicePath, dunEntry);
-    if (!problem.isEmpty())
-        return { FileFailure { layout.rfcommConf, problem } };
+    if (const std::optional<Reason> problem = bindingProblem(devicePath, dunEntry))
+        return { FileFailure { layout.rfcommConf, *problem } };
     if (std::optional<FileFailure> failure = writeRfcommConf(layout, devicePath, dunEntry))
         return { *failure };
 
@@ -171,7 +151,7 @@ RecordedBindings recordedBindings(const QByteArray &conf)
     RecordedBindings recorded;
     const std::optional<QList<RfcommConfBlock>> blocks = rfcommConfBlocks(conf);
     if (!blocks) {
-        recorded.skipped << QStringLiteral("everything: a brace or a quote is left open");
+        recorded.skipped << SkippedBinding { QString(), { Reason::RfcommConfOpen, {} } };
         return recorded;
     }
     QStringList seen;
@@ -191,15 +171,15 @@ RecordedBindings recordedBindings(const QByteArray &conf)
                 channel = value;
         }
         const RecordedBinding binding { devPrefix + name, address + QLatin1Char(',') + channel };
-        QString problem = bindingProblem(binding.devicePath, binding.dunEntry);
+        std::optional<Reason> problem = bindingProblem(binding.devicePath, binding.dunEntry);
         if (!bind)
-            problem = QStringLiteral("not bound at start (no \"bind yes;\")");
+            problem = Reason { Reason::NotBoundAtStart, {} };
         else if (seen.contains(name))
-            problem = QStringLiteral("bound by an earlier block already");
-        if (problem.isEmpty())
+            problem = Reason { Reason::BoundEarlier, {} };
+        if (!problem)
             recorded.bindings << binding;
         else
-            recorded.skipped << name + QLatin1String(": ") + problem;
+            recorded.skipped << SkippedBinding { name, *problem };
         seen << name;
     }
     return recorded;

@@ -13,12 +13,12 @@ struct SystemLayout;
 // "rfcomm0" for "/dev/rfcomm0".
 QString rfcommDeviceName(const QString &devicePath);
 
-// Why the device path and DUN entry cannot make a working binding, or an
-// empty text when they can. The device path has to be "/dev/rfcomm" and a
+// Why the device path and DUN entry cannot make a working binding, or none
+// when they can. The device path has to be "/dev/rfcomm" and a
 // number from 0 to 255 without leading zeros, the only names BlueZ's rfcomm
 // takes for the device they read as; the DUN entry an address
 // XX:XX:XX:XX:XX:XX (hex digits), a comma and a channel from 1 to 30.
-QString bindingProblem(const QString &devicePath, const QString &dunEntry);
+std::optional<Reason> bindingProblem(const QString &devicePath, const QString &dunEntry);
 
 // The rfcomm.conf block binding the device to the entry's address and
 // channel; by itself, the whole file of a system with no other binding.
@@ -39,9 +39,6 @@ std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QSt
 // both are there.
 enum class BindingMethod { ServiceScript, RfcommTool, None };
 BindingMethod bindingMethod(const SystemLayout &layout);
-
-// What Apply says on a system of BindingMethod::None, and how to change that.
-QString bindingUnavailableText();
 
 // Binds the device to the entry's address and channel with the rfcomm tool:
 // "rfcomm release <name>", then "rfcomm bind <name> <address> <channel>".
@@ -72,13 +69,21 @@ struct RecordedBinding
     QString dunEntry;     // the block's device address, a comma and its channel
 };
 
+// A block of rfcomm.conf not bound at start, by its name (none when the
+// blocks cannot be told apart), and why.
+struct SkippedBinding
+{
+    QString name;
+    Reason why;
+};
+
 // What rfcomm.conf (conf) asks to bind at start: each block with "bind yes;"
 // that bindingProblem finds nothing wrong with, the first one of a device
-// name only. Every other block is in skipped, as "<name>: <why>".
+// name only. Every other block is in skipped.
 struct RecordedBindings
 {
     QList<RecordedBinding> bindings;
-    QStringList skipped;
+    QList<SkippedBinding> skipped;
 };
 RecordedBindings recordedBindings(const QByteArray &conf);
 

@@ -3,7 +3,6 @@
 #include "core/record/accountname.h"
 #include "core/system/systemlayout.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -124,8 +123,7 @@ std::optional<FileFailure> writePeerFile(const SystemLayout &layout, const PeerV
 {
     const QString path = layout.peerFile(values.accountName);
     if (!isSafeAccountName(values.accountName)) {
-        return FileFailure { path, QCoreApplication::translate(
-                                       "PPPConfig", "The account name is not a plain file name") };
+        return FileFailure { path, { Reason::PeerNameNotPlain, {} } };
     }
     // An existing folder keeps its mode; a failure shows when the file is written.
     ::mkdir(QFile::encodeName(layout.peersDir).constData(), 0700);

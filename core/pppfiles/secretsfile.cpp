@@ -4,7 +4,6 @@
 #include "core/pppfiles/peerfile.h"
 #include "core/system/systemlayout.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <array>
@@ -232,8 +231,7 @@ std::optional<FileFailure> updateSecretsFile(const QString &path, const QString 
 {
     if (containsControlCharacter(user) || containsControlCharacter(account)
         || containsControlCharacter(password)) {
-        return FileFailure { path, QCoreApplication::translate(
-                                       "PPPConfig", "A name or the password holds a control character") };
+        return FileFailure { path, { Reason::SecretsControlCharacter, {} } };
     }
 
     const QString target = fileBehindLinks(path);
@@ -255,7 +253,7 @@ std::optional<FileFailure> updateSecretsFile(const QString &path, const QString 
         if (line == newLine + '\n' || (end == content.size() && line == newLine)) {
             // Left as it is, but never readable by others.
             if (::chmod(QFile::encodeName(target).constData(), 0600) != 0)
-                return FileFailure { path, systemErrorText(errno) };
+                return systemFailure(path, errno);
             return std::nullopt;
         }
     }
@@ -296,8 +294,7 @@ std::optional<FileFailure> updateSecretsFile(const QString &path, const QString 
             if (!tail.ours.isEmpty() && tail.ours.last().first == added && tail.lastOther < added)
                 break;
             if (!separator.isEmpty()) {
-                return FileFailure { path, QCoreApplication::translate(
-                                               "PPPConfig", "A quote or a backslash in it is left open") };
+                return FileFailure { path, { Reason::SecretsOpen, {} } };
             }
         }
     }

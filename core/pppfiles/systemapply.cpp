@@ -10,7 +10,6 @@
 #include "core/system/systemfileslock.h"
 #include "core/system/systemlayout.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -29,16 +28,14 @@ std::optional<SystemResult> keptPeerFile(const SystemLayout &layout, const QStri
     if (!ownText.isEmpty() && !readFileIfPresent(peerFile.filePath(), text) && text == ownText)
         return std::nullopt;
     SystemResult result;
-    result.notWritten << QCoreApplication::translate(
-        "PPPConfig", "The peer file %1 belongs to no account of this program.")
-                             .arg(peerFile.filePath());
+    result.notWritten << Reason { Reason::ForeignPeerFile, { peerFile.filePath() } };
     result.foreignPeerFile = peerFile.filePath();
     return result;
 }
 
 } // namespace
 
-QStringList systemFileProblems(const QString &name, const AccountValues &values)
+Reasons systemFileProblems(const QString &name, const AccountValues &values)
 {
     return applyInputProblems(peerValuesOf(name, values),
                               values.value(QStringLiteral("password")).toString(),
@@ -65,7 +62,7 @@ SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
         result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(values));
         result.commandProblems = checked.problems;
         if (bindingMethod(layout) == BindingMethod::None)
-            result.commandProblems << bindingUnavailableText();
+            result.commandProblems << Reason { Reason::BindingUnavailable, {} };
     }
     return result;
 }
@@ -77,10 +74,7 @@ SystemResult removePeerFile(const SystemLayout &layout, const QString &name,
     if (name.isEmpty())
         return result;
     if (!isSafeAccountName(name)) {
-        result.notWritten << QCoreApplication::translate(
-            "PPPConfig", "The account name \"%1\" cannot be used as a file name: "
-                         "it must not hold \"/\" or a control character, nor be \".\" or \"..\".")
-                                 .arg(name);
+        result.notWritten << Reason { Reason::UnsafeAccountName, { name } };
         return result;
     }
     const SystemFilesLock lock(layout);

@@ -10,12 +10,13 @@ class CommandRunner;
 struct SystemLayout;
 
 // What Apply or Delete could not do outside $HOME, in the three kinds the
-// Apply box lists apart. All empty: everything was done.
+// Apply box lists apart, as reasons the window words. All empty: everything
+// was done.
 struct SystemResult
 {
-    QStringList notWritten;       // why no system file was written at all
-    FileFailures failures;        // each file that could not be written
-    QStringList commandProblems;  // each binding command that did not succeed
+    Reasons notWritten;       // why no system file was written at all
+    FileFailures failures;    // each file that could not be written
+    Reasons commandProblems;  // each binding command that did not succeed
     // A peer file kept because this program did not write it (notWritten
     // says so too): the user may be asked and the step tried again with
     // leave to replace or remove it.
@@ -29,7 +30,7 @@ struct SystemResult
 
 // Why no system file may be written for the account name with values: the
 // applyInputProblems of its peer values, password and bound DUN entry.
-QStringList systemFileProblems(const QString &name, const AccountValues &values);
+Reasons systemFileProblems(const QString &name, const AccountValues &values);
 
 // Everything Apply writes outside $HOME for the account name: after the same
 // checks as the dialog's (systemFileProblems; when one fails nothing is

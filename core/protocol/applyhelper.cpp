@@ -3,7 +3,6 @@
 #include "core/system/commandrunner.h"
 #include "core/system/systemlayout.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,10 +23,13 @@ QByteArray compact(const QJsonObject &object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
-SystemResult refused(const QString &why)
+// The answer's shape: codes with arguments since version 2.
+constexpr int answerVersion = 2;
+
+SystemResult refused(Reason::Code code, const QStringList &args = {})
 {
     SystemResult result;
-    result.notWritten << QStringLiteral("The helper refused the request: ") + why;
+    result.notWritten << Reason { code, args };
     return result;
 }
 
@@ -39,7 +41,7 @@ bool isWholeNumber(const QJsonValue &value)
 }
 
 // The request's values, checked against the table; why not, in why.
-AccountValues checkedValues(const QJsonObject &given, QString &why)
+AccountValues checkedValues(const QJsonObject &given, std::optional<Reason> &why)
 {
     AccountValues values;
     for (const AccountField &field : accountFields()) {
@@ -49,51 +51,91 @@ AccountValues checkedValues(const QJsonObject &given, QString &why)
             ? value.isString() && value.toString().size() <= maxFieldLength
             : field.kind == AccountField::Flag ? value.isBool() : isWholeNumber(value);
         if (!fits) {
-            why = QStringLiteral("the value \"%1\" is missing, too long or not of its kind").arg(key);
+            why = Reason { Reason::RequestValueUnfit, { key } };
             return {};
         }
         values.insert(key, field.kind == AccountField::Number ? QVariant(value.toInt())
                                                               : value.toVariant());
     }
     if (given.size() != values.size())
-        why = QStringLiteral("it holds values that are not an account's");
+        why = Reason { Reason::RequestUnknownValues, {} };
     return values;
 }
 
-QStringList textsOf(const QJsonValue &value)
+QJsonObject reasonObject(const Reason &reason)
 {
-    QStringList texts;
-    for (const QJsonValue &text : value.toArray())
-        texts << text.toString();
-    return texts;
+    return { { QStringLiteral("code"), reason.codeName() },
+             { QStringLiteral("args"), QJsonArray::fromStringList(reason.args) } };
+}
+
+QJsonArray reasonArray(const Reasons &reasons)
+{
+    QJsonArray array;
+    for (const Reason &reason : reasons)
+        array.append(reasonObject(reason));
+    return array;
+}
+
+// A reason of the answer; none when its code is unknown or its arguments are
+// no texts.
+std::optional<Reason> readReason(const QJsonValue &value)
+{
+    Reason reason;
+    if (!Reason::codeFromName(value[QStringLiteral("code")].toString(), reason.code)
+        || !value[QStringLiteral("args")].isArray())
+        return std::nullopt;
+    for (const QJsonValue &arg : value[QStringLiteral("args")].toArray()) {
+        if (!arg.isString())
+            return std::nullopt;
+        reason.args << arg.toString();
+    }
+    return reason;
+}
+
+bool readReasons(const QJsonValue &value, Reasons &reasons)
+{
+    if (!value.isArray())
+        return false;
+    for (const QJsonValue &item : value.toArray()) {
+        const std::optional<Reason> reason = readReason(item);
+        if (!reason)
+            return false;
+        reasons << *reason;
+    }
+    return true;
 }
 
 QByteArray answerText(const SystemResult &result)
 {
     QJsonArray failures;
-    for (const FileFailure &failure : result.failures)
-        failures.append(QJsonObject { { QStringLiteral("path"), failure.path },
-                                      { QStringLiteral("reason"), failure.reason } });
-    return compact({ { QStringLiteral("notWritten"), QJsonArray::fromStringList(result.notWritten) },
+    for (const FileFailure &failure : result.failures) {
+        QJsonObject object = reasonObject(failure.reason);
+        object.insert(QStringLiteral("path"), failure.path);
+        failures.append(object);
+    }
+    return compact({ { QStringLiteral("version"), answerVersion },
+                     { QStringLiteral("notWritten"), reasonArray(result.notWritten) },
                      { QStringLiteral("failures"), failures },
-                     { QStringLiteral("commandProblems"), QJsonArray::fromStringList(result.commandProblems) },
+                     { QStringLiteral("commandProblems"), reasonArray(result.commandProblems) },
                      { QStringLiteral("foreignPeerFile"), result.foreignPeerFile } });
 }
 
 std::optional<SystemResult> parseAnswer(const QByteArray &text)
 {
     const QJsonObject answer = QJsonDocument::fromJson(text).object();
-    if (!answer.value(QStringLiteral("notWritten")).isArray()
-        || !answer.value(QStringLiteral("failures")).isArray()
-        || !answer.value(QStringLiteral("commandProblems")).isArray())
-        return std::nullopt;
     SystemResult result;
-    result.notWritten = textsOf(answer.value(QStringLiteral("notWritten")));
-    result.commandProblems = textsOf(answer.value(QStringLiteral("commandProblems")));
+    if (answer.value(QStringLiteral("version")).toInt() != answerVersion
+        || !readReasons(answer.value(QStringLiteral("notWritten")), result.notWritten)
+        || !readReasons(answer.value(QStringLiteral("commandProblems")), result.commandProblems)
+        || !answer.value(QStringLiteral("failures")).isArray())
+        return std::nullopt;
     result.foreignPeerFile = answer.value(QStringLiteral("foreignPeerFile")).toString();
-    for (const QJsonValue &failure : answer.value(QStringLiteral("failures")).toArray())
-        result.failures << FileFailure { failure[QStringLiteral("path")].toString(),
-                                         failure[QStringLiteral("reason")].toString() };
+    for (const QJsonValue &failure : answer.value(QStringLiteral("failures")).toArray()) {
+        const std::optional<Reason> reason = readReason(failure);
+        if (!reason)
+            return std::nullopt;
+        result.failures << FileFailure { failure[QStringLiteral("path")].toString(), *reason };
+    }
     return result;
 }
 
@@ -118,33 +160,32 @@ SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
                           CommandRunner &runner, HelperOperation served)
 {
     if (request.size() > maxRequestBytes)
-        return refused(QStringLiteral("it is too long"));
+        return refused(Reason::RequestTooLong);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(request, &error);
     if (!document.isObject())
-        return refused(QStringLiteral("it is no JSON object (%1)").arg(error.errorString()));
+        return refused(Reason::RequestNotJson, { error.errorString() });
     const QJsonObject object = document.object();
     const QString operation = object.value(QStringLiteral("operation")).toString();
     const QJsonValue name = object.value(QStringLiteral("name"));
     if (!name.isString() || name.toString().size() > maxFieldLength)
-        return refused(QStringLiteral("it names no account"));
+        return refused(Reason::RequestNamesNoAccount);
 
     const QLatin1String servedName(served == HelperOperation::Apply ? "apply" : "delete");
     if ((operation == QLatin1String("apply") || operation == QLatin1String("delete"))
         && operation != servedName)
-        return refused(
-            QStringLiteral("it is a request to %1, which this helper does not do").arg(operation));
+        return refused(Reason::RequestForOtherHelper, { operation });
 
     const QJsonValue replace = object.value(QStringLiteral("replacePeerFile"));
     if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3)
         return removePeerFile(layout, name.toString(), replace.toBool());
     if (operation != QLatin1String("apply") || !replace.isBool() || object.size() != 4)
-        return refused(QStringLiteral("its operation or fields are not one of an apply or a delete"));
-    QString why;
+        return refused(Reason::RequestNotApplyOrDelete);
+    std::optional<Reason> why;
     const AccountValues values =
         checkedValues(object.value(QStringLiteral("values")).toObject(), why);
-    if (!why.isEmpty())
-        return refused(why);
+    if (why)
+        return refused(why->code, why->args);
     return applySystemFiles(layout, runner, name.toString(), values, replace.toBool());
 }
 
@@ -170,24 +211,17 @@ SystemResult callApplyHelper(const QStringList &helper, const QByteArray &reques
         return *result;
 
     SystemResult result;
-    if (status == CommandRunner::NotStarted) {
-        result.notWritten << QCoreApplication::translate(
-            "PPPConfig", "Writing them needs the administrator's rights, which %1 asks for; it "
-                         "could not be started. Install the package \"pkexec\", or run this "
-                         "program as root.")
-                                 .arg(helper.value(0));
-    } else if (status == pkexecDismissed) {
-        result.notWritten << QCoreApplication::translate(
-            "PPPConfig", "The administrator's password was not given.");
-    } else if (status == pkexecNotAuthorized) {
-        result.notWritten << QCoreApplication::translate(
-            "PPPConfig", "The system did not allow it, or the helper %1 is not installed.")
-                                 .arg(helper.value(1));
-    } else {
-        result.notWritten << commandProblem(helper, status);
-    }
+    if (status == CommandRunner::NotStarted)
+        result.notWritten << Reason { Reason::HelperNotStarted, { helper.value(0) } };
+    else if (status == pkexecDismissed)
+        result.notWritten << Reason { Reason::PasswordNotGiven, {} };
+    else if (status == pkexecNotAuthorized)
+        result.notWritten << Reason { Reason::NotAuthorized, { helper.value(1) } };
+    else
+        result.notWritten << commandProblem(helper, status)
+                                 .value_or(Reason { Reason::HelperAnswerUnreadable, {} });
     // pkexec says why it refused ("No authentication agent found").
     if (!processes.errorText().isEmpty())
-        result.notWritten << processes.errorText();
+        result.notWritten << Reason { Reason::Message, { processes.errorText() } };
     return result;
 }

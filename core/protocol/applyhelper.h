@@ -15,9 +15,13 @@ struct SystemLayout;
 //   {"operation": "delete", "name": "<account>", "replacePeerFile": true|false}
 // where replacePeerFile says that the user allowed replacing or removing a
 // peer file this program did not write, and answers on standard output with a
-// JSON object holding the SystemResult:
-//   {"notWritten": [text], "failures": [{"path": text, "reason": text}],
-//    "commandProblems": [text], "foreignPeerFile": text}
+// JSON object holding the SystemResult, each reason as its code's name and
+// its arguments (Reason), never a sentence: the helper has no translations,
+// the dialog words them in its user's language:
+//   {"version": 2, "notWritten": [reason], "failures": [{"path": text, <reason>}],
+//    "commandProblems": [reason], "foreignPeerFile": text}
+// where reason is {"code": name, "args": [text]}. An answer of another
+// version, or with a code this side does not know, is no answer.
 // It never reads the user's home: the account's values come in the request.
 
 // Each helper program does one operation, so that polkit, which tells its
@@ -46,7 +50,7 @@ int runApplyHelper(const SystemLayout &layout, CommandRunner &runner, HelperOper
 // The dialog's side: runs helper (the layout's applyHelper or deleteHelper)
 // with request and reads its answer. When none comes, because pkexec could
 // not start, the password was not given or the user may not do this,
-// notWritten says so in plain words.
+// notWritten says so.
 SystemResult callApplyHelper(const QStringList &helper, const QByteArray &request);
 
 #endif

@@ -3,7 +3,6 @@
 #include "core/record/accountname.h"
 #include "core/system/systemlayout.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -65,14 +64,12 @@ public:
     {
         ProviderDatabase database;
         if (!xml.readNextStartElement() || xml.name() != QLatin1String("serviceproviders")) {
-            database.error = xml.hasError() ? xml.errorString()
-                : QCoreApplication::translate("ProviderDatabase", "This is no list of mobile broadband providers.");
+            database.error = xml.hasError() ? xmlError() : Reason { Reason::ProvidersNotAList, {} };
             return database;
         }
         const QStringView format = xml.attributes().value(QLatin1String("format"));
         if (format != QLatin1String("2.0")) {
-            database.error = QCoreApplication::translate(
-                "ProviderDatabase", "The list has format \"%1\"; this program reads format 2.0.").arg(format);
+            database.error = Reason { Reason::ProvidersFormat, { format.toString() } };
             return database;
         }
         while (xml.readNextStartElement()) {
@@ -83,13 +80,18 @@ public:
         }
         if (xml.hasError()) {
             database.countries.clear();
-            database.error = QCoreApplication::translate("ProviderDatabase", "Line %1: %2")
-                                 .arg(xml.lineNumber()).arg(xml.errorString());
+            database.error = xmlError();
         }
         return database;
     }
 
 private:
+    // The reader's own text, in Qt's words.
+    Reason xmlError() const
+    {
+        return { Reason::ProvidersXmlError, { QString::number(xml.lineNumber()), xml.errorString() } };
+    }
+
     void country(QList<ProviderCountry> &countries)
     {
         ProviderCountry country;
@@ -242,10 +244,9 @@ ProviderDatabase ProviderDatabase::read(const QString &path, const QString &lang
     QFile file(path);
     // Not a regular file (a pipe or a device) could keep reading forever.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        database.error = QCoreApplication::translate("ProviderDatabase", "The file cannot be opened.");
+        database.error = Reason { Reason::ProvidersCannotOpen, {} };
     } else if (file.size() > maxDatabaseBytes) {
-        database.error = QCoreApplication::translate("ProviderDatabase",
-                                                     "The file is too large to be a list of providers.");
+        database.error = Reason { Reason::ProvidersTooLarge, {} };
     } else {
         database = parse(file.read(maxDatabaseBytes), language);
     }

@@ -1,10 +1,14 @@
 #ifndef PROVIDERDATABASE_H
 #define PROVIDERDATABASE_H
 
+#include "core/system/reason.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QLocale;
 struct SystemLayout;
@@ -46,7 +50,7 @@ struct ProviderCountry
 struct ProviderDatabase
 {
     QList<ProviderCountry> countries;
-    QString error;      // empty when the file was read
+    std::optional<Reason> error;   // none when the file was read
 
     // The file to read: the user's own copy under the XDG data folder
     // (~/.local/share/mobile-broadband-provider-info/serviceproviders.xml)

@@ -1,6 +1,5 @@
 #include "core/system/commandrunner.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
@@ -8,36 +7,36 @@
 #include <signal.h>
 #include <unistd.h>
 
-QString commandProblem(const QStringList &commandLine, int status, const QString &errorText)
+std::optional<Reason> commandProblem(const QStringList &commandLine, int status,
+                                     const QString &errorText)
 {
-    QString why;
+    Reason reason;
     switch (status) {
     case 0:
-        return QString();
+        return std::nullopt;
     case CommandRunner::NotStarted:
-        why = QCoreApplication::translate("PPPConfig", "could not be started");
+        reason.code = Reason::CommandNotStarted;
         break;
     case CommandRunner::Crashed:
-        why = QCoreApplication::translate("PPPConfig", "crashed");
+        reason.code = Reason::CommandCrashed;
         break;
     case CommandRunner::Stopped:
-        why = QCoreApplication::translate("PPPConfig", "did not finish in time and was stopped");
+        reason.code = Reason::CommandStopped;
         break;
     default:
-        why = QCoreApplication::translate("PPPConfig", "failed with exit status %1").arg(status);
+        reason.code = Reason::CommandFailed;
     }
-    if (!errorText.isEmpty())
-        why = QCoreApplication::translate("PPPConfig", "%1: %2").arg(why, errorText);
-    return QCoreApplication::translate("PPPConfig", "%1: %2")
-        .arg(commandLine.join(QLatin1Char(' ')), why);
+    reason.args = QStringList { commandLine.join(QLatin1Char(' ')), errorText };
+    if (reason.code == Reason::CommandFailed)
+        reason.args << QString::number(status);
+    return reason;
 }
 
 int CheckedRunner::run(const QStringList &commandLine)
 {
     const int status = runner.run(commandLine);
-    const QString problem = commandProblem(commandLine, status, runner.errorText());
-    if (!problem.isEmpty())
-        problems.append(problem);
+    if (const std::optional<Reason> problem = commandProblem(commandLine, status, runner.errorText()))
+        problems.append(*problem);
     return status;
 }
 

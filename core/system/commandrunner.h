@@ -1,8 +1,12 @@
 #ifndef COMMANDRUNNER_H
 #define COMMANDRUNNER_H
 
+#include "core/system/reason.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // Runs an external command to its end. The program uses ProcessRunner; tests
 // hand in a runner that records the command lines instead.
@@ -29,12 +33,12 @@ public:
 };
 
 // Why commandLine did not succeed, given what run() answered for it and what
-// it wrote to its standard error, naming the command line; empty for exit
-// status 0.
-QString commandProblem(const QStringList &commandLine, int status,
-                       const QString &errorText = QString());
+// it wrote to its standard error: one of the Command codes with the command
+// line, the error text and (CommandFailed) the exit status; none for 0.
+std::optional<Reason> commandProblem(const QStringList &commandLine, int status,
+                                     const QString &errorText = QString());
 
-// Runs each command through another runner and keeps commandProblem's text
+// Runs each command through another runner and keeps commandProblem's reason
 // for every one that did not succeed, so that the caller can report them.
 class CheckedRunner : public CommandRunner
 {
@@ -43,7 +47,7 @@ public:
     int run(const QStringList &commandLine) override;
     QString errorText() const override { return runner.errorText(); }
 
-    QStringList problems;
+    Reasons problems;
 
 private:
     CommandRunner &runner;

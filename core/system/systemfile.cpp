@@ -1,6 +1,5 @@
 #include "core/system/systemfile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,12 +14,12 @@ namespace {
 
 FileFailure failure(const QString &path, int errnum)
 {
-    return { path, systemErrorText(errnum) };
+    return systemFailure(path, errnum);
 }
 
 FileFailure notRegular(const QString &path)
 {
-    return { path, QCoreApplication::translate("PPPConfig", "Not a regular file") };
+    return { path, { Reason::NotRegularFile, {} } };
 }
 
 // Writes all of content to fd; false with errno set when the system refuses.
@@ -57,6 +56,11 @@ void syncFolderOf(const QString &path)
 QString systemErrorText(int errnum)
 {
     return QString::fromLocal8Bit(std::strerror(errnum));
+}
+
+FileFailure systemFailure(const QString &path, int errnum)
+{
+    return { path, { Reason::SystemError, { QString::number(errnum) } } };
 }
 
 std::optional<FileFailure> nonRegularFileAt(const QString &path)

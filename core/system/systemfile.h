@@ -1,6 +1,8 @@
 #ifndef SYSTEMFILE_H
 #define SYSTEMFILE_H
 
+#include "core/system/reason.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -8,17 +10,20 @@
 #include <optional>
 #include <sys/types.h>
 
-// A system file that "Apply" could not write (or chose not to), and why, in
-// words the user can act on ("Permission denied").
+// A system file that "Apply" could not write (or chose not to), and why:
+// mostly Reason::SystemError with the errno value, which the window words as
+// the system does ("Permission denied").
 struct FileFailure
 {
     QString path;
-    QString reason;
+    Reason reason;
 };
 using FileFailures = QList<FileFailure>;
 
 // The system's text for an errno value, as strerror gives it.
 QString systemErrorText(int errnum);
+// The failure of path for an errno value.
+FileFailure systemFailure(const QString &path, int errnum);
 
 // The failure for a path that holds something other than a regular file (a
 // symbolic link, a FIFO, a folder, a device), looked at with lstat, so that

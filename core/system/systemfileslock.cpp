@@ -2,7 +2,6 @@
 
 #include "core/system/systemlayout.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
@@ -21,29 +20,25 @@ SystemFilesLock::SystemFilesLock(const SystemLayout &layout)
                 O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0) {
         // A link is refused with ELOOP, a folder with EISDIR.
-        why = FileFailure { layout.lockFile,
-                            errno == ELOOP || errno == EISDIR
-                                ? QCoreApplication::translate("PPPConfig", "Not a regular file")
-                                : systemErrorText(errno) };
+        why = errno == ELOOP || errno == EISDIR
+            ? FileFailure { layout.lockFile, { Reason::NotRegularFile, {} } }
+            : systemFailure(layout.lockFile, errno);
         return;
     }
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        why = FileFailure { layout.lockFile,
-                            QCoreApplication::translate("PPPConfig", "Not a regular file") };
+        why = FileFailure { layout.lockFile, { Reason::NotRegularFile, {} } };
     } else {
         const QDeadlineTimer deadline(layout.lockWaitMs);
         for (;;) {
             if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
                 return;
             if (errno != EWOULDBLOCK && errno != EINTR) {
-                why = FileFailure { layout.lockFile, systemErrorText(errno) };
+                why = systemFailure(layout.lockFile, errno);
                 break;
             }
             if (deadline.hasExpired()) {
-                why = FileFailure { layout.lockFile,
-                                    QCoreApplication::translate(
-                                        "PPPConfig", "Another program is changing the system files") };
+                why = FileFailure { layout.lockFile, { Reason::LockHeld, {} } };
                 break;
             }
             QThread::msleep(20);
