@@ -53,6 +53,9 @@ PPPConfig::PPPConfig(QWidget *parent, const char *name, const SystemLayout &syst
     , ownRunner(runner ? nullptr : new ProcessRunner)
     , runner(runner ? runner : ownRunner.get())
 {
+    if (const QStringList missing = unmappedFields(*this); !missing.isEmpty())
+        qFatal("The form shows no widget for the account fields %s",
+               qPrintable(missing.join(QLatin1String(", "))));
     Config::setOutOfSpaceNotice(showOutOfSpaceBox);
     setUpProviderButton(*this, system);
     listAccounts();
@@ -142,15 +145,22 @@ void PPPConfig::setBluetoothSearchEnabled(bool enabled)
 
 void PPPConfig::loadAccount(Config &store)
 {
-    store.selectGroup(QStringLiteral("Info"));
-    addAccountName(store.textValue(QStringLiteral("name"), QStringLiteral("DialUp connection")));
-    showValuesIn(*this, readAccountValues(store));
+    const AccountRecord record = readAccountRecord(store);
+    addAccountName(record.name);
+    showRecordIn(*this, record);
     setBluetoothSearchEnabled(bluetooth_button->isChecked());
 }
 
 void PPPConfig::storeAccount(Config &store) const
 {
-    storeAccountValues(store, acname->currentText(), valuesShownIn(*this));
+    storeAccountRecord(store, shownRecord());
+}
+
+AccountRecord PPPConfig::shownRecord() const
+{
+    AccountRecord record = recordShownIn(*this);
+    record.name = acname->currentText();
+    return record;
 }
 
 void PPPConfig::new_account(const QString &str)
@@ -226,7 +236,7 @@ bool PPPConfig::hasSettingsFile(const QString &name)
 
 void PPPConfig::clearAccount()
 {
-    showValuesIn(*this, fallbackValues());
+    showRecordIn(*this, AccountRecord());
     btPin->clear();
     setBluetoothSearchEnabled(false);
 }
@@ -291,25 +301,24 @@ SystemResult PPPConfig::saveAccount(Config &store, bool mayReplacePeerFile)
         return result;
     }
 
-    const QString name = acname->currentText();
-    const AccountValues values = valuesShownIn(*this);
-    if (!system.throughHelper && !bluetooth_button->isChecked())
-        return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
+    const AccountRecord record = shownRecord();
+    if (!system.throughHelper && !record.bluetooth)
+        return applySystemFiles(system, *runner, record, mayReplacePeerFile);
     // The binding, or the administrator's password, takes a while:
     // the dialog must not look dead.
     WaitNotice notice(this, TabWidget2,
                       bluetooth_button->isChecked() ? tr("Binding the phone over Bluetooth...")
                                                     : tr("Writing the system files..."));
     if (system.throughHelper)
-        return callApplyHelper(system, applyRequest(name, values, mayReplacePeerFile));
-    return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
+        return callApplyHelper(system, applyRequest(record, mayReplacePeerFile));
+    return applySystemFiles(system, *runner, record, mayReplacePeerFile);
 }
 
 void PPPConfig::Apply()
 {
     const QString name = acname->currentText();
     const QStringList problems =
-        systemFileProblems(name, valuesShownIn(*this)) + settingsInputProblems();
+        systemFileProblems(shownRecord()) + settingsInputProblems();
     // Refused input writes no file at all, the account file included.
     if (!problems.isEmpty()) {
         reportApplyProblems(problems, SystemResult());

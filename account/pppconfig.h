@@ -57,6 +57,8 @@ private slots:
 
 private:
     void listAccounts();
+    // The account the form shows, under the name in the account list.
+    AccountRecord shownRecord() const;
     void setPathButtons(bool serial, bool irda, bool bluetooth);
     void setBluetoothSearchEnabled(bool enabled);
     // Why the account file could not keep the form's values as they are, for

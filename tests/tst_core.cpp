@@ -178,16 +178,19 @@ private slots:
     // A request the privileged helper cannot read, or one that breaks a rule of the dialog's, writes nothing and says why.
     void helperRefusesWholeRequests()
     {
-        AccountValues office = fallbackValues();
-        office.insert("Bluetooth", true);
-        office.insert("connectdelay", 6000);
+        AccountRecord office;
+        office.bluetooth = true;
+        office.connectDelay = 6;
         const auto apply = [&](const QString &key, const QVariant &value, const QString &name = "Office") {
-            AccountValues values = office;
+            office.name = name;
+            QJsonObject request = QJsonDocument::fromJson(applyRequest(office, true)).object();
+            QJsonObject values = request["values"].toObject();
             if (!value.isValid())
                 values.remove(key);
             else
-                values.insert(key, value);
-            return applyRequest(name, values, true);
+                values.insert(key, QJsonValue::fromVariant(value));
+            request["values"] = values;
+            return QJsonDocument(request).toJson();
         };
         const QList<std::pair<QByteArray, QString>> rows = {
             { "garbage", "no JSON object" }, { QByteArray(maxRequestBytes, ' ') + "{}", "too long" },

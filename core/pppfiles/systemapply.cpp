@@ -38,31 +38,27 @@ std::optional<SystemResult> keptPeerFile(const SystemLayout &layout, const QStri
 
 } // namespace
 
-QStringList systemFileProblems(const QString &name, const AccountValues &values)
+QStringList systemFileProblems(const AccountRecord &record)
 {
-    return applyInputProblems(peerValuesOf(name, values),
-                              values.value(QStringLiteral("password")).toString(),
-                              boundDunEntry(values));
+    return applyInputProblems(peerValuesOf(record), record.password, boundDunEntry(record));
 }
 
 SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
-                              const QString &name, const AccountValues &values,
-                              bool mayReplacePeerFile)
+                              const AccountRecord &record, bool mayReplacePeerFile)
 {
     SystemResult result;
-    result.notWritten = systemFileProblems(name, values);
+    result.notWritten = systemFileProblems(record);
     if (!result.notWritten.isEmpty())
         return result;
-    const PeerValues peer = peerValuesOf(name, values);
+    const PeerValues peer = peerValuesOf(record);
     if (std::optional<SystemResult> kept = keptPeerFile(
-            layout, name, peerFileText(peer).toLocal8Bit(), mayReplacePeerFile))
+            layout, record.name, peerFileText(peer).toLocal8Bit(), mayReplacePeerFile))
         return *kept;
 
-    result.failures =
-        writeAccountFiles(layout, peer, values.value(QStringLiteral("password")).toString());
-    if (values.value(QStringLiteral("Bluetooth")).toBool()) {
+    result.failures = writeAccountFiles(layout, peer, record.password);
+    if (record.bluetooth) {
         CheckedRunner checked(runner);
-        result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(values));
+        result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(record));
         result.commandProblems = checked.problems;
         if (bindingMethod(layout) == BindingMethod::None)
             result.commandProblems << bindingUnavailableText();

@@ -27,11 +27,11 @@ struct SystemResult
     }
 };
 
-// Why no system file may be written for the account name with values: the
-// applyInputProblems of its peer values, password and bound DUN entry.
-QStringList systemFileProblems(const QString &name, const AccountValues &values);
+// Why no system file may be written for the account: the applyInputProblems
+// of its peer values, password and bound DUN entry.
+QStringList systemFileProblems(const AccountRecord &record);
 
-// Everything Apply writes outside $HOME for the account name: after the same
+// Everything Apply writes outside $HOME for the account: after the same
 // checks as the dialog's (systemFileProblems; when one fails nothing is
 // written), writeAccountFiles and, on the Bluetooth path, bindBluetooth with
 // its commands through runner. A peer file that is there already (a link or
@@ -40,8 +40,7 @@ QStringList systemFileProblems(const QString &name, const AccountValues &values)
 // now (one an earlier version wrote without keeping a record); otherwise only
 // when mayReplacePeerFile, and else nothing is written (foreignPeerFile).
 SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
-                              const QString &name, const AccountValues &values,
-                              bool mayReplacePeerFile);
+                              const AccountRecord &record, bool mayReplacePeerFile);
 
 // Removes the peer file of the account name when it is a regular file and
 // drops it from the record; a missing one is no failure, anything else in its

@@ -38,10 +38,10 @@ bool isWholeNumber(const QJsonValue &value)
         && number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max();
 }
 
-// The request's values, checked against the table; why not, in why.
-AccountValues checkedValues(const QJsonObject &given, QString &why)
+// The request's values, checked against the table, put into record; why
+// not, in why.
+void takeCheckedValues(const QJsonObject &given, AccountRecord &record, QString &why)
 {
-    AccountValues values;
     for (const AccountField &field : accountFields()) {
         const QString key = QLatin1String(field.key);
         const QJsonValue value = given.value(key);
@@ -50,14 +50,13 @@ AccountValues checkedValues(const QJsonObject &given, QString &why)
             : field.kind == AccountField::Flag ? value.isBool() : isWholeNumber(value);
         if (!fits) {
             why = QStringLiteral("the value \"%1\" is missing, too long or not of its kind").arg(key);
-            return {};
+            return;
         }
-        values.insert(key, field.kind == AccountField::Number ? QVariant(value.toInt())
-                                                              : value.toVariant());
+        field.setIn(record, field.kind == AccountField::Number ? QVariant(value.toInt())
+                                                               : value.toVariant());
     }
-    if (given.size() != values.size())
+    if (given.size() != accountFields().size())
         why = QStringLiteral("it holds values that are not an account's");
-    return values;
 }
 
 QStringList textsOf(const QJsonValue &value)
@@ -99,12 +98,12 @@ std::optional<SystemResult> parseAnswer(const QByteArray &text)
 
 } // namespace
 
-QByteArray applyRequest(const QString &name, const AccountValues &values, bool replacePeerFile)
+QByteArray applyRequest(const AccountRecord &record, bool replacePeerFile)
 {
     return compact({ { QStringLiteral("operation"), QStringLiteral("apply") },
-                     { QStringLiteral("name"), name },
+                     { QStringLiteral("name"), record.name },
                      { QStringLiteral("replacePeerFile"), replacePeerFile },
-                     { QStringLiteral("values"), QJsonObject::fromVariantMap(values) } });
+                     { QStringLiteral("values"), QJsonObject::fromVariantMap(fieldValues(record)) } });
 }
 
 QByteArray deleteRequest(const QString &name, bool replacePeerFile)
@@ -135,11 +134,12 @@ SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
     if (operation != QLatin1String("apply") || !replace.isBool() || object.size() != 4)
         return refused(QStringLiteral("its operation or fields are not one of an apply or a delete"));
     QString why;
-    const AccountValues values =
-        checkedValues(object.value(QStringLiteral("values")).toObject(), why);
+    AccountRecord record;
+    record.name = name.toString();
+    takeCheckedValues(object.value(QStringLiteral("values")).toObject(), record, why);
     if (!why.isEmpty())
         return refused(why);
-    return applySystemFiles(layout, runner, name.toString(), values, replace.toBool());
+    return applySystemFiles(layout, runner, record, replace.toBool());
 }
 
 int runApplyHelper(const SystemLayout &layout, CommandRunner &runner)

@@ -24,7 +24,7 @@ struct SystemLayout;
 constexpr int maxRequestBytes = 64 * 1024;
 constexpr int maxFieldLength = 1024;
 
-QByteArray applyRequest(const QString &name, const AccountValues &values, bool replacePeerFile);
+QByteArray applyRequest(const AccountRecord &record, bool replacePeerFile);
 QByteArray deleteRequest(const QString &name, bool replacePeerFile);
 
 // The helper's side: reads request whole and checks it (the operation, the
