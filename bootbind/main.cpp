@@ -11,6 +11,36 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+namespace {
+
+// Binds the bindings from index on, one after another, then quits with
+// status, or 1 when one of them was not made.
+void bindFrom(const SystemLayout &layout, CommandRunner &runner,
+              const QList<RecordedBinding> &bindings, qsizetype index, int status)
+{
+    if (index == bindings.size()) {
+        QCoreApplication::exit(status);
+        return;
+    }
+    const RecordedBinding &binding = bindings[index];
+    bindWithRfcommTool(layout, runner, binding.devicePath, binding.dunEntry,
+                       [&layout, &runner, bindings, index, status](const BindingResult &result) {
+                           QTextStream log(stderr);
+                           QStringList problems = result.commandProblems;
+                           for (const FileFailure &failure : result.failures)
+                               problems << failure.path + QLatin1String(": ") + failure.reason;
+                           for (const QString &problem : problems)
+                               log << problem << Qt::endl;
+                           if (problems.isEmpty())
+                               log << bindings[index].devicePath << " bound to "
+                                   << bindings[index].dunEntry << Qt::endl;
+                           bindFrom(layout, runner, bindings, index + 1,
+                                    problems.isEmpty() ? status : 1);
+                       });
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -24,21 +54,12 @@ int main(int argc, char *argv[])
     const RecordedBindings recorded = recordedBindings(conf);
     for (const QString &skipped : recorded.skipped)
         log << layout.rfcommConf << ": skipped " << skipped << Qt::endl;
+    if (recorded.bindings.isEmpty())
+        return 0;
 
-    int status = 0;
     ProcessRunner processes;
-    for (const RecordedBinding &binding : recorded.bindings) {
-        CheckedRunner checked(processes);
-        const std::optional<FileFailure> failure =
-            bindWithRfcommTool(layout, checked, binding.devicePath, binding.dunEntry);
-        if (failure)
-            checked.problems << failure->path + QLatin1String(": ") + failure->reason;
-        for (const QString &problem : checked.problems)
-            log << problem << Qt::endl;
-        if (checked.problems.isEmpty())
-            log << binding.devicePath << " bound to " << binding.dunEntry << Qt::endl;
-        else
-            status = 1;
-    }
-    return status;
+    // Started from the event loop, so that the last binding's exit reaches it.
+    QMetaObject::invokeMethod(&app, [&] { bindFrom(layout, processes, recorded.bindings, 0, 0); },
+                              Qt::QueuedConnection);
+    return app.exec();
 }

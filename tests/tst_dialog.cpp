@@ -62,10 +62,17 @@ void fillOffice(PPPConfig &dialog, const QString &name = "Office", const QString
     dialog.defaultroute->setChecked(false);
 }
 
+// Apply and Delete run on in the event loop once clicked: waits for their end.
+void settle(const PPPConfig &dialog)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isBusy(), 30000);
+}
+
 void clickApply(PPPConfig &dialog)
 {
     dialog.show();
     QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
+    settle(dialog);
 }
 
 // As at start: the translation that LANG names, in place of any before.
@@ -213,8 +220,10 @@ private slots:
         dialog.bluetooth_button->click();
         dialog.deviceList->addItem("00:11:22:33:44:55,12");
         dialog.apply_button->click();
+        settle(dialog);
         QCOMPARE(fileContent(scratch.layout.rfcommConf), rfcommConfText("/dev/rfcomm0", "00:11:22:33:44:55,12").toUtf8());
         dialog.del_account_button->click();
+        settle(dialog);
         QVERIFY(!QFile::exists(scratch.layout.peerFile("Office")) && runner.commands.isEmpty());
 
         const QList<std::pair<QStringList, QString>> denials = {
@@ -233,6 +242,7 @@ private slots:
             QVERIFY(QFile::exists(scratch.accountFile("Denied")) && !QFile::exists(scratch.layout.peerFile("Denied")));
             QVERIFY(putFile(scratch.layout.peerFile("Denied"), "peer\n"));   // a Delete without the rights keeps the account
             denied.del_account_button->click();
+            settle(denied);
             QVERIFY2(catcher.boxes.size() == 2 && catcher.boxes[1].endsWith(why + "\nThe account was kept."), qPrintable(catcher.boxes[1]));
             QVERIFY(QFile::exists(scratch.accountFile("Denied")) && accountList(denied).contains("Denied"));
             QVERIFY(QFile::remove(scratch.layout.peerFile("Denied")));
@@ -309,6 +319,7 @@ private slots:
                         dialog.addAccountName("provider");
                         BoxCatcher catcher(answer);
                         (apply ? dialog.apply_button : dialog.del_account_button)->click();
+                        settle(dialog);
                         const bool yes = answer == QMessageBox::Yes && (apply || account);
                         QCOMPARE(fileContent(scratch.layout.peerFile("provider")) == "hand-written\n", !yes);
                         QCOMPARE(catcher.boxes.size(), apply ? 1 + !yes : int(account));   // the question, then "kept"
@@ -332,6 +343,7 @@ private slots:
         dialog.deviceList->addItem("00:11:22:33:44:55,1");
         BoxCatcher catcher;
         dialog.apply_button->click();   // the hanging command stopped after 0.5 s
+        settle(dialog);
         QVERIFY(catcher.busySeen);
         QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].endsWith(reported), qPrintable(catcher.boxes.join('|')));
     }

@@ -45,7 +45,9 @@ private slots:
             const QString root = scratch.filePath(link.tag);
             QVERIFY(QDir().mkpath(root + "/isp") && QDir().mkpath(root + "/etc/ppp"));
             RecordingRunner runner;
-            QVERIFY(applySystemFiles(SystemLayout::rootedAt(root), runner, values, false).succeeded());
+            bool written = false;
+            applySystemFiles(SystemLayout::rootedAt(root), runner, values, false, [&](const SystemResult &r) { written = r.succeeded(); });
+            QVERIFY(written);
             const QByteArray secret = octal(values.user) + " * " + octal(link.ispPassword) + " 10.0.0.2\n";
             QVERIFY(putFile(root + "/isp/pap-secrets", secret, 0600) && putFile(root + "/isp/chap-secrets", secret, 0600));
             QVERIFY(putFile(root + "/isp/options", "115200\nlocal\nname isp\n10.0.0.1:\nlogfile /etc/ppp/log\nrequire-"

@@ -43,27 +43,37 @@ QStringList systemFileProblems(const AccountRecord &record)
     return applyInputProblems(peerValuesOf(record), record.password, boundDunEntry(record));
 }
 
-SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
-                              const AccountRecord &record, bool mayReplacePeerFile)
+void applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
+                      const AccountRecord &record, bool mayReplacePeerFile,
+                      const std::function<void(const SystemResult &)> &finished)
 {
     SystemResult result;
     result.notWritten = systemFileProblems(record);
-    if (!result.notWritten.isEmpty())
-        return result;
+    if (!result.notWritten.isEmpty()) {
+        finished(result);
+        return;
+    }
     const PeerValues peer = peerValuesOf(record);
     if (std::optional<SystemResult> kept = keptPeerFile(
-            layout, record.name, peerFileText(peer).toLocal8Bit(), mayReplacePeerFile))
-        return *kept;
+            layout, record.name, peerFileText(peer).toLocal8Bit(), mayReplacePeerFile)) {
+        finished(*kept);
+        return;
+    }
 
     result.failures = writeAccountFiles(layout, peer, record.password);
-    if (record.bluetooth) {
-        CheckedRunner checked(runner);
-        result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(record));
-        result.commandProblems = checked.problems;
-        if (bindingMethod(layout) == BindingMethod::None)
-            result.commandProblems << bindingUnavailableText();
+    if (!record.bluetooth) {
+        finished(result);
+        return;
     }
-    return result;
+    const bool unavailable = bindingMethod(layout) == BindingMethod::None;
+    bindBluetooth(layout, runner, peer.device, boundDunEntry(record),
+                  [result, unavailable, finished](const BindingResult &binding) mutable {
+                      result.failures += binding.failures;
+                      result.commandProblems = binding.commandProblems;
+                      if (unavailable)
+                          result.commandProblems << bindingUnavailableText();
+                      finished(result);
+                  });
 }
 
 SystemResult removePeerFile(const SystemLayout &layout, const QString &name,

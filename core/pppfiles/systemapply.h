@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class CommandRunner;
 struct SystemLayout;
 
@@ -39,8 +41,10 @@ QStringList systemFileProblems(const AccountRecord &record);
 // record lists it (peerrecord.h), or it holds exactly what would be written
 // now (one an earlier version wrote without keeping a record); otherwise only
 // when mayReplacePeerFile, and else nothing is written (foreignPeerFile).
-SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
-                              const AccountRecord &record, bool mayReplacePeerFile);
+// finished comes once the binding's last command has ended.
+void applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
+                      const AccountRecord &record, bool mayReplacePeerFile,
+                      const std::function<void(const SystemResult &)> &finished);
 
 // Removes the peer file of the account name when it is a regular file and
 // drops it from the record; a missing one is no failure, anything else in its

@@ -1,5 +1,7 @@
 #include "core/protocol/applyhelper.h"
 
+#include "core/jobs/applyjob.h"
+#include "core/jobs/deletejob.h"
 #include "core/system/commandrunner.h"
 #include "core/system/systemlayout.h"
 
@@ -113,33 +115,49 @@ QByteArray deleteRequest(const QString &name, bool replacePeerFile)
                      { QStringLiteral("replacePeerFile"), replacePeerFile } });
 }
 
-SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
-                          CommandRunner &runner)
+std::unique_ptr<SystemJob> requestedJob(const QByteArray &request, const SystemLayout &layout,
+                                        CommandRunner &runner, SystemResult &refusal)
 {
-    if (request.size() > maxRequestBytes)
-        return refused(QStringLiteral("it is too long"));
+    // The helper writes itself: it never hands the request on.
+    SystemLayout writer = layout;
+    writer.throughHelper = false;
+    if (request.size() > maxRequestBytes) {
+        refusal = refused(QStringLiteral("it is too long"));
+        return nullptr;
+    }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(request, &error);
-    if (!document.isObject())
-        return refused(QStringLiteral("it is no JSON object (%1)").arg(error.errorString()));
+    if (!document.isObject()) {
+        refusal = refused(QStringLiteral("it is no JSON object (%1)").arg(error.errorString()));
+        return nullptr;
+    }
     const QJsonObject object = document.object();
     const QString operation = object.value(QStringLiteral("operation")).toString();
     const QJsonValue name = object.value(QStringLiteral("name"));
-    if (!name.isString() || name.toString().size() > maxFieldLength)
-        return refused(QStringLiteral("it names no account"));
+    if (!name.isString() || name.toString().size() > maxFieldLength) {
+        refusal = refused(QStringLiteral("it names no account"));
+        return nullptr;
+    }
 
     const QJsonValue replace = object.value(QStringLiteral("replacePeerFile"));
-    if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3)
-        return removePeerFile(layout, name.toString(), replace.toBool());
-    if (operation != QLatin1String("apply") || !replace.isBool() || object.size() != 4)
-        return refused(QStringLiteral("its operation or fields are not one of an apply or a delete"));
+    if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3) {
+        return std::make_unique<DeleteJob>(writer, runner, name.toString(),
+                                           SystemJob::SystemFilesOnly, replace.toBool());
+    }
+    if (operation != QLatin1String("apply") || !replace.isBool() || object.size() != 4) {
+        refusal = refused(QStringLiteral("its operation or fields are not one of an apply or a delete"));
+        return nullptr;
+    }
     QString why;
     AccountRecord record;
     record.name = name.toString();
     takeCheckedValues(object.value(QStringLiteral("values")).toObject(), record, why);
-    if (!why.isEmpty())
-        return refused(why);
-    return applySystemFiles(layout, runner, record, replace.toBool());
+    if (!why.isEmpty()) {
+        refusal = refused(why);
+        return nullptr;
+    }
+    return std::make_unique<ApplyJob>(writer, runner, record, SystemJob::SystemFilesOnly,
+                                      replace.toBool());
 }
 
 int runApplyHelper(const SystemLayout &layout, CommandRunner &runner)
@@ -148,19 +166,31 @@ int runApplyHelper(const SystemLayout &layout, CommandRunner &runner)
     QFile out;
     if (!in.open(stdin, QIODevice::ReadOnly) || !out.open(stdout, QIODevice::WriteOnly))
         return 1;
+    int status = -1;
+    const auto answer = [&out, &status](const SystemResult &result) {
+        out.write(answerText(result));
+        out.flush();
+        status = result.succeeded() ? 0 : 1;
+        QCoreApplication::exit(status);
+    };
     // One byte over the limit is enough to refuse the request.
-    const SystemResult result = serveRequest(in.read(maxRequestBytes + 1), layout, runner);
-    out.write(answerText(result));
-    return result.succeeded() ? 0 : 1;
+    SystemResult refusal;
+    const std::unique_ptr<SystemJob> job =
+        requestedJob(in.read(maxRequestBytes + 1), layout, runner, refusal);
+    if (!job) {
+        answer(refusal);
+        return status;
+    }
+    QObject::connect(job.get(), &SystemJob::finished, answer);
+    job->start();
+    // A job that had nothing to wait for has answered already.
+    return status >= 0 ? status : QCoreApplication::exec();
 }
 
-SystemResult callApplyHelper(const SystemLayout &layout, const QByteArray &request)
+SystemResult helperAnswer(const SystemLayout &layout, const CommandRunner::Outcome &outcome)
 {
-    // No time limit: the administrator's password is being typed meanwhile.
-    ProcessRunner processes(-1);
-    QByteArray answer;
-    const int status = processes.run(layout.applyHelper, request, answer);
-    if (std::optional<SystemResult> result = parseAnswer(answer))
+    const int status = outcome.status;
+    if (std::optional<SystemResult> result = parseAnswer(outcome.output))
         return *result;
 
     SystemResult result;
@@ -181,7 +211,7 @@ SystemResult callApplyHelper(const SystemLayout &layout, const QByteArray &reque
         result.notWritten << commandProblem(layout.applyHelper, status);
     }
     // pkexec says why it refused ("No authentication agent found").
-    if (!processes.errorText().isEmpty())
-        result.notWritten << processes.errorText();
+    if (!outcome.errorText.isEmpty())
+        result.notWritten << outcome.errorText;
     return result;
 }

@@ -133,6 +133,21 @@ void setFieldValues(AccountRecord &record, const QVariantMap &values)
     }
 }
 
+QString accountSettingsFolder()
+{
+    return Config::homeFolder() + QStringLiteral("/Choices/common/");
+}
+
+QString accountSettingsName(const QString &name)
+{
+    return QStringLiteral("Network-PPP-") + name;
+}
+
+QString accountSettingsFile(const QString &name)
+{
+    return accountSettingsFolder() + accountSettingsName(name) + QStringLiteral(".conf");
+}
+
 PeerValues peerValuesOf(const AccountRecord &record)
 {
     PeerValues peer;

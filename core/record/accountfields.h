@@ -69,6 +69,13 @@ void storeAccountRecord(Config &store, const AccountRecord &record);
 QVariantMap fieldValues(const AccountRecord &record);
 void setFieldValues(AccountRecord &record, const QVariantMap &values);
 
+// Where accounts keep their settings: the folder
+// "<Config::homeFolder()>/Choices/common/", the settings name of an account
+// (a Config name in its UserChoices scope) and the file it names.
+QString accountSettingsFolder();
+QString accountSettingsName(const QString &name);
+QString accountSettingsFile(const QString &name);
+
 // What the peer file of the account needs of the record.
 PeerValues peerValuesOf(const AccountRecord &record);
 // The DUN entry that binds the phone: btDun on the Bluetooth path, nothing
