@@ -348,6 +348,38 @@ private slots:
         QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].endsWith(reported), qPrintable(catcher.boxes.join('|')));
     }
 
+    // While a job runs nothing starts a second one (a click, a language change) and nothing ends it early (Escape on the
+    // busy notice, closing the window): the window says it closes once the job has ended, and then does.
+    void busyUntilTheJobEnds()
+    {
+        Scratch scratch;
+        scratch.layout.throughHelper = true;
+        const QString runs = scratch.dir.filePath("runs");
+        scratch.layout.applyHelper = { "sh", "-c", "cat >/dev/null; echo run >>\"$0\"; sleep 1; exit 126", runs };
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        BoxCatcher catcher;
+        fillOffice(dialog);
+        dialog.show();
+        dialog.apply_button->click();
+        QTRY_VERIFY(qobject_cast<QProgressDialog *>(QApplication::activeModalWidget()));
+        auto *notice = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        QTest::keyClick(notice, Qt::Key_Escape);
+        QMetaObject::invokeMethod(&dialog, "Apply");
+        QMetaObject::invokeMethod(&dialog, "delete_account");
+        QVERIFY(!dialog.close());
+        QVERIFY(notice->isVisible());
+        QVERIFY(!dialog.TabWidget2->isEnabled());
+        QVERIFY(notice->labelText().endsWith("\nThe window closes when this has ended."));
+        startIn("de_DE.UTF-8");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(dialog.windowTitle(), QString("Dial-up"));
+        settle(dialog);
+        QCOMPARE(fileContent(runs), QByteArray("run\n"));
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.windowTitle(), QString("Einwahl"));
+    }
+
     // Return adds a typed name and changes nothing else; delete removes both files; unsafe names never become paths.
     void typingAndDeleting()
     {
