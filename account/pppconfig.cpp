@@ -109,7 +109,7 @@ void PPPConfig::listAccounts()
 
     const QString current = acname->currentText();
     if (listed && usableAsPath(current)) {
-        Config store(settingsPrefix + current, UserChoices);
+        Config store(accountSettingsName(current), UserChoices);
         loadAccount(store);
     } else {
         // Nothing loaded: the search follows the form's own path, as always.
@@ -156,11 +156,6 @@ void PPPConfig::loadAccount(Config &store)
     setBluetoothSearchEnabled(bluetooth_button->isChecked());
 }
 
-void PPPConfig::storeAccount(Config &store) const
-{
-    storeAccountRecord(store, shownRecord());
-}
-
 AccountRecord PPPConfig::shownRecord() const
 {
     AccountRecord record = recordShownIn(*this);
@@ -172,7 +167,7 @@ void PPPConfig::new_account(const QString &str)
 {
     // A name that is no plain file name must not lead the store elsewhere.
     if (usableAsPath(str) && QFileInfo::exists(accountFilePath(str))) {
-        loadedAccountStore = new Config(settingsPrefix + str, UserChoices);
+        loadedAccountStore = new Config(accountSettingsName(str), UserChoices);
         loadAccount(*loadedAccountStore);
         delete loadedAccountStore;
         loadedAccountStore = nullptr;
@@ -203,7 +198,7 @@ void PPPConfig::delete_account()
     }
     auto *removal = new DeleteJob(system, *runner, name, SystemJob::WithSettings, false, this);
     const QString peer = system.peerFile(name);
-    runJob(removal, &PPPConfig::userAllowsRemoving, [this, removal, peer, removeFromList](const SystemResult &result) {
+    const auto report = [this, removal, peer, removeFromList](const SystemResult &result) {
         QStringList why = result.notWritten;
         for (const FileFailure &failure : result.failures)
             why << failure.reason;
@@ -218,7 +213,8 @@ void PPPConfig::delete_account()
             return;
         }
         removeFromList();
-    });
+    };
+    runJob(removal, &PPPConfig::userAllowsRemoving, report);
 }
 
 bool PPPConfig::hasSettingsFile(const QString &name)
@@ -293,7 +289,7 @@ void PPPConfig::Apply()
     }
     auto *apply = new ApplyJob(system, *runner, record, SystemJob::WithSettings, false, this);
     const QString name = record.name;
-    runJob(apply, &PPPConfig::userAllowsReplacing, [this, apply, name](const SystemResult &result) {
+    const auto report = [this, apply, name](const SystemResult &result) {
         if (apply->savedNothing()) {
             QMessageBox::warning(this, tr("Apply"),
                                  tr("Nothing was saved: the peer file %1 was kept.\n"
@@ -305,7 +301,8 @@ void PPPConfig::Apply()
         if (hasSettingsFile(name))
             addAccountName(name);
         reportApplyProblems(QStringList(), result);
-    });
+    };
+    runJob(apply, &PPPConfig::userAllowsReplacing, report);
 }
 
 void PPPConfig::runJob(SystemJob *started, bool (PPPConfig::*userAllows)(const QString &),

@@ -38,8 +38,6 @@ public:
 
     // Reads an open account settings store into the form.
     void loadAccount(Config &store);
-    // Stores the form into an open account settings store (all keys).
-    void storeAccount(Config &store) const;
     // Whether an Apply or Delete is running.
     bool isBusy() const { return job != nullptr; }
 
