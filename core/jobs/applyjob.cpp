@@ -16,7 +16,6 @@ ApplyJob::ApplyJob(const SystemLayout &layout, CommandRunner &runner, const Acco
 
 void ApplyJob::start()
 {
-    running = true;
     if (scope == WithSettings) {
         hadSettingsFile = QFileInfo::exists(accountSettingsFile(record.name));
         Config store(accountSettingsName(record.name), UserChoices);

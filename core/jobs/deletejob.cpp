@@ -14,7 +14,6 @@ DeleteJob::DeleteJob(const SystemLayout &layout, CommandRunner &runner, const QS
 
 void DeleteJob::start()
 {
-    running = true;
     if (scope == SystemFilesOnly) {
         removeSystemFiles(mayRemoveForeign, [this](const SystemResult &result) { finish(result); });
         return;

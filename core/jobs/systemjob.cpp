@@ -45,6 +45,5 @@ void SystemJob::askIfForeign(const SystemResult &result, const std::function<voi
 
 void SystemJob::finish(const SystemResult &result)
 {
-    running = false;
     emit finished(result);
 }

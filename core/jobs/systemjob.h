@@ -39,7 +39,6 @@ public:
     // The answer to needsPermission: whether the peer file may be replaced
     // or removed. The job goes on from there.
     void answer(bool allowed);
-    bool isRunning() const { return running; }
 
 signals:
     void progress(SystemJob::Step step);
@@ -65,7 +64,6 @@ protected:
     SystemLayout layout;
     CommandRunner &runner;
     Scope scope;
-    bool running = false;
 
 private:
     // No time limit: the administrator's password is being typed meanwhile.
