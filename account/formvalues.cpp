@@ -3,6 +3,7 @@
 #include "form/radiogroupbox.h"
 
 #include <QAbstractSlider>
+#include <QHash>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,10 +12,17 @@
 
 namespace {
 
+QWidget *findWidget(const QWidget &form, const AccountField &field)
+{
+    const char *name = fieldWidgets().value(QLatin1String(field.key));
+    return name ? form.findChild<QWidget *>(QLatin1String(name)) : nullptr;
+}
+
 QWidget *widgetOf(const QWidget &form, const AccountField &field)
 {
-    QWidget *widget = form.findChild<QWidget *>(QLatin1String(field.widget));
-    Q_ASSERT_X(widget, "account fields", field.widget);
+    QWidget *widget = findWidget(form, field);
+    if (!widget)
+        qFatal("The form has no widget for the account field \"%s\"", field.key);
     return widget;
 }
 
@@ -36,9 +44,45 @@ void selectOrAppend(QComboBox *box, const QString &text)
 
 } // namespace
 
-AccountValues valuesShownIn(const QWidget &form)
+const QHash<QString, const char *> &fieldWidgets()
 {
-    AccountValues values;
+    static const QHash<QString, const char *> widgets = {
+        { QStringLiteral("username"), "username" },
+        { QStringLiteral("password"), "password" },
+        { QStringLiteral("phone"), "phone" },
+        { QStringLiteral("Serial"), "serial_button" },
+        { QStringLiteral("IrDA"), "irda_button" },
+        { QStringLiteral("Bluetooth"), "bluetooth_button" },
+        { QStringLiteral("device"), "btdevice" },
+        { QStringLiteral("atdial"), "atdial" },
+        { QStringLiteral("speed"), "speed" },
+        { QStringLiteral("crtscts"), "crtscts" },
+        { QStringLiteral("connectdelay"), "connectdelay" },
+        { QStringLiteral("BTDUN"), "deviceList" },
+        { QStringLiteral("dialmode"), "dialmode" },
+        { QStringLiteral("idletime"), "idletime" },
+        { QStringLiteral("defaultroute"), "defaultroute" },
+        { QStringLiteral("gateway"), "gateway" },
+        { QStringLiteral("usepeerdns"), "usepeerdns" },
+        { QStringLiteral("dns1"), "dns1" },
+        { QStringLiteral("dns2"), "dns2" },
+    };
+    return widgets;
+}
+
+QStringList unmappedFields(const QWidget &form)
+{
+    QStringList missing;
+    for (const AccountField &field : accountFields()) {
+        if (!findWidget(form, field))
+            missing << QLatin1String(field.key);
+    }
+    return missing;
+}
+
+AccountRecord recordShownIn(const QWidget &form)
+{
+    AccountRecord record;
     for (const AccountField &field : accountFields()) {
         QWidget *widget = widgetOf(form, field);
         QVariant value;
@@ -49,27 +93,34 @@ AccountValues valuesShownIn(const QWidget &form)
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             value = button->isChecked();
         else if (auto *slider = qobject_cast<QAbstractSlider *>(widget))
-            value = slider->value() * field.scale;
+            value = slider->value();
         else if (auto *spin = qobject_cast<QSpinBox *>(widget))
-            value = spin->value() * field.scale;
+            value = spin->value();
         else if (auto *group = qobject_cast<RadioGroupBox *>(widget))
             value = group->checkedId();
-        values.insert(QLatin1String(field.key), value);
+        // The widgets show the member itself, not the file's scale.
+        if (field.kind == AccountField::Number)
+            record.*field.number = value.toInt();
+        else
+            field.setIn(record, value);
     }
-    return values;
+    return record;
 }
 
-void showValuesIn(QWidget &form, const AccountValues &values)
+void showRecordIn(QWidget &form, const AccountRecord &record)
 {
+    const AccountRecord initial;
     for (const AccountField &field : accountFields()) {
         QWidget *widget = widgetOf(form, field);
-        const QVariant value = values.value(QLatin1String(field.key), field.fallback);
+        const QVariant value = field.kind == AccountField::Number ? QVariant(record.*field.number)
+                                                                   : field.valueIn(record);
         if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
             edit->setText(value.toString());
         } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
             // Like every other value, a missing speed shows its default, not
             // the one of the account shown before, which Apply would save.
-            selectOrAppend(box, value.toString().isEmpty() ? field.fallback.toString() : value.toString());
+            const QString fallback = field.valueIn(initial).toString();
+            selectOrAppend(box, value.toString().isEmpty() ? fallback : value.toString());
         } else if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
             // An exclusive button is unchecked only through its group.
             auto *group = qobject_cast<RadioGroupBox *>(radio->parentWidget());
@@ -81,9 +132,9 @@ void showValuesIn(QWidget &form, const AccountValues &values)
             button->setChecked(value.toBool());
         } else if (auto *slider = qobject_cast<QAbstractSlider *>(widget)) {
             // The slider keeps the value within its own range.
-            slider->setValue(value.toInt() / field.scale);
+            slider->setValue(value.toInt());
         } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
-            spin->setValue(value.toInt() / field.scale);
+            spin->setValue(value.toInt());
         } else if (auto *group = qobject_cast<RadioGroupBox *>(widget)) {
             if (QAbstractButton *mode = group->button(value.toInt()))
                 mode->setChecked(true);

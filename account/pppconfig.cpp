@@ -9,7 +9,8 @@
 #include "config/config.h"
 #include "form/radiogroupbox.h"
 #include "core/record/accountname.h"
-#include "core/protocol/applyhelper.h"
+#include "core/jobs/applyjob.h"
+#include "core/jobs/deletejob.h"
 #include "core/system/systemfile.h"
 
 #include <QCheckBox>
@@ -54,21 +55,28 @@ PPPConfig::PPPConfig(QWidget *parent, const char *name, const SystemLayout &syst
     , ownRunner(runner ? nullptr : new ProcessRunner)
     , runner(runner ? runner : ownRunner.get())
 {
+    if (const QStringList missing = unmappedFields(*this); !missing.isEmpty())
+        qFatal("The form shows no widget for the account fields %s",
+               qPrintable(missing.join(QLatin1String(", "))));
     Config::setOutOfSpaceNotice(showOutOfSpaceBox);
     setUpProviderButton(*this, system);
     listAccounts();
 }
 
-PPPConfig::~PPPConfig() = default;
+PPPConfig::~PPPConfig()
+{
+    // Stops what still runs (the program is quitting), before the runner goes.
+    delete job;
+}
 
 QString PPPConfig::accountDirectory()
 {
-    return Config::homeFolder() + QStringLiteral("/Choices/common/");
+    return accountSettingsFolder();
 }
 
 QString PPPConfig::accountFilePath(const QString &name)
 {
-    return accountDirectory() + settingsPrefix + name + QStringLiteral(".conf");
+    return accountSettingsFile(name);
 }
 
 void PPPConfig::listAccounts()
@@ -102,7 +110,7 @@ void PPPConfig::listAccounts()
 
     const QString current = acname->currentText();
     if (listed && usableAsPath(current)) {
-        Config store(settingsPrefix + current, UserChoices);
+        Config store(accountSettingsName(current), UserChoices);
         loadAccount(store);
     } else {
         // Nothing loaded: the search follows the form's own path, as always.
@@ -143,22 +151,24 @@ void PPPConfig::setBluetoothSearchEnabled(bool enabled)
 
 void PPPConfig::loadAccount(Config &store)
 {
-    store.selectGroup(QStringLiteral("Info"));
-    addAccountName(store.textValue(QStringLiteral("name"), QStringLiteral("DialUp connection")));
-    showValuesIn(*this, readAccountValues(store));
+    const AccountRecord record = readAccountRecord(store);
+    addAccountName(record.name);
+    showRecordIn(*this, record);
     setBluetoothSearchEnabled(bluetooth_button->isChecked());
 }
 
-void PPPConfig::storeAccount(Config &store) const
+AccountRecord PPPConfig::shownRecord() const
 {
-    storeAccountValues(store, acname->currentText(), valuesShownIn(*this));
+    AccountRecord record = recordShownIn(*this);
+    record.name = acname->currentText();
+    return record;
 }
 
 void PPPConfig::new_account(const QString &str)
 {
     // A name that is no plain file name must not lead the store elsewhere.
     if (usableAsPath(str) && QFileInfo::exists(accountFilePath(str))) {
-        loadedAccountStore = new Config(settingsPrefix + str, UserChoices);
+        loadedAccountStore = new Config(accountSettingsName(str), UserChoices);
         loadAccount(*loadedAccountStore);
         delete loadedAccountStore;
         loadedAccountStore = nullptr;
@@ -168,56 +178,44 @@ void PPPConfig::new_account(const QString &str)
 
 void PPPConfig::delete_account()
 {
+    if (job)
+        return;
     const QString name = acname->currentText();
+    const auto removeFromList = [this, name] {
+        removeAccountName(name);
+        // The deleted account's values must not stay on show under the name
+        // now current, or the next Apply would write them into that account.
+        // Cleared first: loading keeps what an account file leaves out (speed).
+        clearAccount();
+        const QString current = acname->currentText();
+        if (!current.isEmpty() && hasSettingsFile(current))
+            new_account(current);
+    };
     // Only an account with its own settings file owns its peer file: a name
     // typed into the list may be a hand-written peer such as "provider".
-    if (hasSettingsFile(name)) {
-        const QFileInfo peer(system.peerFile(name));
-        // No password is asked for a peer file that is surely not there. The
-        // empty name has no peer file: its path is the peers folder.
-        const bool peerMayBeThere = peer.exists() || peer.isSymLink()
-            || !QFileInfo(system.peersDir).isReadable();
-        SystemResult result;
-        if (!name.isEmpty() && peerMayBeThere) {
-            result = removeSystemFiles(name, false);
-            // One the user keeps stays; the account goes all the same.
-            if (!result.foreignPeerFile.isEmpty())
-                result = userAllowsRemoving(result.foreignPeerFile) ? removeSystemFiles(name, true)
-                                                                    : SystemResult();
-        }
+    if (!hasSettingsFile(name)) {
+        removeFromList();
+        return;
+    }
+    auto *removal = new DeleteJob(system, *runner, name, SystemJob::WithSettings, false, this);
+    const QString peer = system.peerFile(name);
+    const auto report = [this, removal, peer, removeFromList](const SystemResult &result) {
         QStringList why = reasonTexts(result.notWritten);
         for (const FileFailure &failure : result.failures)
             why << reasonText(failure.reason);
-        // The settings file goes last: an account whose peer file is still
-        // there (a refusal, a password not given) can be deleted again.
-        std::optional<FileFailure> kept;
-        if (why.isEmpty())
-            kept = removeFileIfPresent(accountFilePath(name));
+        const std::optional<FileFailure> &kept = removal->settingsFailure();
         if (!why.isEmpty() || kept) {
             QMessageBox::warning(this, tr("Delete"),
                                  kept ? tr("The settings file %1 was not removed: %2")
                                             .arg(kept->path, reasonText(kept->reason))
-                                      : tr("The peer file %1 was not removed:").arg(peer.filePath())
+                                      : tr("The peer file %1 was not removed:").arg(peer)
                                             + QLatin1Char('\n') + why.join(QLatin1Char('\n'))
                                             + QLatin1Char('\n') + tr("The account was kept."));
             return;
         }
-    }
-    removeAccountName(name);
-
-    // The deleted account's values must not stay on show under the name now
-    // current, or the next Apply would write them into that account.
-    // Cleared first: loading keeps what an account file leaves out (speed).
-    clearAccount();
-    const QString current = acname->currentText();
-    if (!current.isEmpty() && hasSettingsFile(current))
-        new_account(current);
-}
-
-SystemResult PPPConfig::removeSystemFiles(const QString &name, bool mayRemoveForeign)
-{
-    return system.throughHelper ? callApplyHelper(system.deleteHelper, deleteRequest(name, mayRemoveForeign))
-                                : removePeerFile(system, name, mayRemoveForeign);
+        removeFromList();
+    };
+    runJob(removal, &PPPConfig::userAllowsRemoving, report);
 }
 
 bool PPPConfig::hasSettingsFile(const QString &name)
@@ -227,7 +225,7 @@ bool PPPConfig::hasSettingsFile(const QString &name)
 
 void PPPConfig::clearAccount()
 {
-    showValuesIn(*this, fallbackValues());
+    showRecordIn(*this, AccountRecord());
     btPin->clear();
     setBluetoothSearchEnabled(false);
 }
@@ -279,68 +277,97 @@ Reasons PPPConfig::settingsInputProblems() const
     return problems;
 }
 
-SystemResult PPPConfig::saveAccount(Config &store, bool mayReplacePeerFile)
-{
-    storeAccount(store);
-    // The account file goes first: when it cannot be saved, the system files
-    // are left as well, so they keep agreeing with the account file.
-    QString reason;
-    if (!store.save(QString(), &reason)) {
-        store.discardChanges();
-        SystemResult result;
-        result.failures << FileFailure { store.filePath(), { Reason::Message, { reason } } };
-        return result;
-    }
-
-    const QString name = acname->currentText();
-    const AccountValues values = valuesShownIn(*this);
-    if (!system.throughHelper && !bluetooth_button->isChecked())
-        return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
-    // The binding, or the administrator's password, takes a while:
-    // the dialog must not look dead.
-    WaitNotice notice(this, TabWidget2,
-                      bluetooth_button->isChecked() ? tr("Binding the phone over Bluetooth...")
-                                                    : tr("Writing the system files..."));
-    if (system.throughHelper)
-        return callApplyHelper(system.applyHelper, applyRequest(name, values, mayReplacePeerFile));
-    return applySystemFiles(system, *runner, name, values, mayReplacePeerFile);
-}
-
 void PPPConfig::Apply()
 {
-    const QString name = acname->currentText();
-    const Reasons problems = systemFileProblems(name, valuesShownIn(*this)) + settingsInputProblems();
+    if (job)
+        return;
+    const AccountRecord record = shownRecord();
+    const Reasons problems = systemFileProblems(record) + settingsInputProblems();
     // Refused input writes no file at all, the account file included.
     if (!problems.isEmpty()) {
         reportApplyProblems(problems, SystemResult());
         return;
     }
-    const bool hadSettingsFile = hasSettingsFile(name);
-    SystemResult result;
-    {
-        Config store(settingsPrefix + name, UserChoices);
-        result = saveAccount(store, false);
-        // Whose a peer file is, the writer decides: the dialog may not be
-        // allowed to look into the peers folder.
-        if (!result.foreignPeerFile.isEmpty()) {
-            if (userAllowsReplacing(result.foreignPeerFile)) {
-                result = saveAccount(store, true);
-            } else if (!hadSettingsFile) {
-                // The settings file just made goes too: nothing was saved.
-                store.discardChanges();
-                QFile::remove(store.filePath());
-                QMessageBox::warning(this, tr("Apply"),
-                                     tr("Nothing was saved: the peer file %1 was kept.\n"
-                                        "Choose another account name.")
-                                         .arg(result.foreignPeerFile));
-                return;
-            }
+    auto *apply = new ApplyJob(system, *runner, record, SystemJob::WithSettings, false, this);
+    const QString name = record.name;
+    const auto report = [this, apply, name](const SystemResult &result) {
+        if (apply->savedNothing()) {
+            QMessageBox::warning(this, tr("Apply"),
+                                 tr("Nothing was saved: the peer file %1 was kept.\n"
+                                    "Choose another account name.")
+                                     .arg(result.foreignPeerFile));
+            return;
         }
+        // A name without a settings file (it could not be saved) is no account.
+        if (hasSettingsFile(name))
+            addAccountName(name);
+        reportApplyProblems(Reasons(), result);
+    };
+    runJob(apply, &PPPConfig::userAllowsReplacing, report);
+}
+
+void PPPConfig::runJob(SystemJob *started, bool (PPPConfig::*userAllows)(const QString &),
+                       const std::function<void(const SystemResult &)> &done)
+{
+    job = started;
+    TabWidget2->setEnabled(false);
+    connect(job, &SystemJob::progress, this, &PPPConfig::showProgress);
+    connect(job, &SystemJob::needsPermission, this, [this, userAllows](const QString &peerFile) {
+        if (notice)
+            notice->hide();
+        job->answer((this->*userAllows)(peerFile));
+    });
+    connect(job, &SystemJob::finished, this, [this, done](const SystemResult &result) {
+        job->deleteLater();
+        job = nullptr;
+        delete notice;
+        notice = nullptr;
+        TabWidget2->setEnabled(true);
+        if (std::exchange(languageChanged, false)) {
+            QEvent change(QEvent::LanguageChange);
+            PPPConfigBase::changeEvent(&change);
+        }
+        done(result);
+        if (std::exchange(closeWhenDone, false))
+            close();
+    });
+    job->start();
+}
+
+void PPPConfig::showProgress(SystemJob::Step step)
+{
+    if (!notice)
+        notice = new WaitNotice(this);
+    // The binding, or the administrator's password, takes a while: the
+    // dialog must not look dead.
+    QString text = step == SystemJob::BindingBluetooth ? tr("Binding the phone over Bluetooth...")
+                                                       : tr("Writing the system files...");
+    if (closeWhenDone)
+        text += QLatin1Char('\n') + tr("The window closes when this has ended.");
+    notice->showText(text);
+}
+
+void PPPConfig::reject()
+{
+    // Closing waits for the running job: stopping it halfway could leave
+    // the PC card ejected or Bluetooth stopped.
+    if (job) {
+        if (!std::exchange(closeWhenDone, true) && notice)
+            notice->setLabelText(notice->labelText() + QLatin1Char('\n')
+                                 + tr("The window closes when this has ended."));
+        return;
     }
-    // A name without a settings file (it could not be saved) is no account.
-    if (hasSettingsFile(name))
-        addAccountName(name);
-    reportApplyProblems(problems, result);
+    PPPConfigBase::reject();
+}
+
+void PPPConfig::changeEvent(QEvent *event)
+{
+    // The form takes the new language once the job has ended.
+    if (event->type() == QEvent::LanguageChange && job) {
+        languageChanged = true;
+        return;
+    }
+    PPPConfigBase::changeEvent(event);
 }
 
 bool PPPConfig::userAllowsReplacing(const QString &peerFile)

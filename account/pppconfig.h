@@ -2,17 +2,23 @@
 #define PPPCONFIG_H
 
 #include "form/pppconfigbase.h"
+#include "core/jobs/systemjob.h"
 #include "core/system/commandrunner.h"
 #include "core/pppfiles/systemapply.h"
 #include "core/system/systemlayout.h"
 
+#include <functional>
 #include <memory>
 
 class Config;
+class WaitNotice;
 
 // The account editor: the dialog's behaviour behind the form. It keeps no
 // account record of its own; the form's widgets are the account being edited,
-// and each load or save opens the account's settings file for that one step.
+// and each load opens the account's settings file for that one step. Apply
+// and Delete run as jobs (ApplyJob, DeleteJob): meanwhile the form takes no
+// input, a busy notice shows what is waited for, a change of language waits,
+// and closing the window waits for the job's end, never stopping it halfway.
 class PPPConfig : public PPPConfigBase
 {
     Q_OBJECT
@@ -32,19 +38,17 @@ public:
 
     // Reads an open account settings store into the form.
     void loadAccount(Config &store);
-    // Stores the form into an open account settings store (all keys).
-    void storeAccount(Config &store) const;
-    // Stores the form into store and saves it; then, unless that failed,
-    // writes the system files (applySystemFiles): itself as root, through the
-    // privileged helper otherwise, showing meanwhile that the dialog waits;
-    // a peer file this program did not write is replaced only when
-    // mayReplacePeerFile. Returns what was not done.
-    SystemResult saveAccount(Config &store, bool mayReplacePeerFile);
+    // Whether an Apply or Delete is running.
+    bool isBusy() const { return job != nullptr; }
 
     // The account folder: <Config::homeFolder()>/Choices/common/
     static QString accountDirectory();
     // The settings file of account name inside the account folder.
     static QString accountFilePath(const QString &name);
+
+protected:
+    void reject() override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void Apply() override;
@@ -57,6 +61,8 @@ private slots:
 
 private:
     void listAccounts();
+    // The account the form shows, under the name in the account list.
+    AccountRecord shownRecord() const;
     void setPathButtons(bool serial, bool irda, bool bluetooth);
     void setBluetoothSearchEnabled(bool enabled);
     // Why the account file could not keep the form's values as they are, for
@@ -72,14 +78,22 @@ private:
     // this program did not write.
     bool userAllowsReplacing(const QString &peerFile);
     bool userAllowsRemoving(const QString &peerFile);
-    // Delete's part outside $HOME: itself as root, through the helper otherwise.
-    SystemResult removeSystemFiles(const QString &name, bool mayRemoveForeign);
+    // Starts job with the form disabled and the notice following its
+    // progress; userAllows answers its question; once it has finished, done
+    // gets its result.
+    void runJob(SystemJob *job, bool (PPPConfig::*userAllows)(const QString &),
+                const std::function<void(const SystemResult &)> &done);
+    void showProgress(SystemJob::Step step);
     // Shows refused input and what the writing of the system files did not
     // do in one box, in sentences of the user's language; nothing when there
     // is nothing to say.
     void reportApplyProblems(const Reasons &problems, const SystemResult &result);
 
     Config *loadedAccountStore = nullptr;
+    SystemJob *job = nullptr;       // the running one, a child of the dialog
+    WaitNotice *notice = nullptr;   // while a job waits
+    bool closeWhenDone = false;
+    bool languageChanged = false;   // while a job ran
     SystemLayout system;
     std::unique_ptr<CommandRunner> ownRunner;
     CommandRunner *runner;

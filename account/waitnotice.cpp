@@ -1,23 +1,26 @@
 #include "account/waitnotice.h"
 
-WaitNotice::WaitNotice(QWidget *window, QWidget *content, const QString &text)
-    : progress(window)
-    , content(content)
+#include <QCloseEvent>
+
+WaitNotice::WaitNotice(QWidget *window)
+    : QProgressDialog(window)
 {
-    progress.setWindowTitle(window->windowTitle());
-    progress.setLabelText(text);
-    progress.setRange(0, 0); // a busy indicator: the commands tell no progress
-    progress.setCancelButton(nullptr);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    content->setEnabled(false);
-    progress.show();
+    setRange(0, 0); // a busy indicator: the commands tell no progress
+    setCancelButton(nullptr);
+    setWindowModality(Qt::ApplicationModal);
+    setMinimumDuration(0);
+    setAutoClose(false);
+    setAutoReset(false);
 }
 
-WaitNotice::~WaitNotice()
+void WaitNotice::showText(const QString &text)
 {
-    progress.hide();
-    content->setEnabled(true);
+    setWindowTitle(parentWidget()->windowTitle());
+    setLabelText(text);
+    show();
+}
+
+void WaitNotice::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
 }

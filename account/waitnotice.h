@@ -5,21 +5,22 @@
 
 class QWidget;
 
-// Shows, for as long as it lives, that the dialog waits for the system: a
-// modal busy indicator with text over window, whose own content takes no
-// input meanwhile (the wait runs the event loop, so a click could otherwise
-// start a second Apply inside the first).
-class WaitNotice
+// Shows that the dialog waits for the system: a modal busy indicator over
+// its window that only the dialog hides. Showing it does not wait; Escape
+// and the window's close button leave it standing, since the step it stands
+// for runs on to its end either way.
+class WaitNotice : public QProgressDialog
 {
+    Q_OBJECT
+
 public:
-    WaitNotice(QWidget *window, QWidget *content, const QString &text);
-    ~WaitNotice();
+    explicit WaitNotice(QWidget *window);
+    // Shows text in the notice, showing the notice when it is hidden.
+    void showText(const QString &text);
 
-private:
-    Q_DISABLE_COPY(WaitNotice)
-
-    QProgressDialog progress;
-    QWidget *content;
+protected:
+    void reject() override { }
+    void closeEvent(QCloseEvent *event) override;
 };
 
 #endif

@@ -24,7 +24,10 @@ namespace {
 class IdleRunner : public CommandRunner
 {
 public:
-    int run(const QStringList &) override { return 0; }
+    void start(const QStringList &, const QByteArray &, const Finished &finished) override
+    {
+        finished({ 0, {}, {} });
+    }
 };
 
 } // namespace

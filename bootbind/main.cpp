@@ -34,6 +34,34 @@ QString logText(const Reason &reason)
     }
 }
 
+// Binds the bindings from index on, one after another, then quits with
+// status, or 1 when one of them was not made.
+void bindFrom(const SystemLayout &layout, CommandRunner &runner,
+              const QList<RecordedBinding> &bindings, qsizetype index, int status)
+{
+    if (index == bindings.size()) {
+        QCoreApplication::exit(status);
+        return;
+    }
+    const RecordedBinding &binding = bindings[index];
+    bindWithRfcommTool(layout, runner, binding.devicePath, binding.dunEntry,
+                       [&layout, &runner, bindings, index, status](const BindingResult &result) {
+                           QTextStream log(stderr);
+                           QStringList problems;
+                           for (const FileFailure &failure : result.failures)
+                               problems << failure.path + QLatin1String(": ") + logText(failure.reason);
+                           for (const Reason &problem : result.commandProblems)
+                               problems << logText(problem);
+                           for (const QString &problem : problems)
+                               log << problem << Qt::endl;
+                           if (problems.isEmpty())
+                               log << bindings[index].devicePath << " bound to "
+                                   << bindings[index].dunEntry << Qt::endl;
+                           bindFrom(layout, runner, bindings, index + 1,
+                                    problems.isEmpty() ? status : 1);
+                       });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,21 +77,12 @@ int main(int argc, char *argv[])
     const RecordedBindings recorded = recordedBindings(conf);
     for (const SkippedBinding &skipped : recorded.skipped)
         log << layout.rfcommConf << ": skipped " << skipped.name << ": " << logText(skipped.why) << Qt::endl;
+    if (recorded.bindings.isEmpty())
+        return 0;
 
-    int status = 0;
     ProcessRunner processes;
-    for (const RecordedBinding &binding : recorded.bindings) {
-        CheckedRunner checked(processes);
-        const std::optional<FileFailure> failure =
-            bindWithRfcommTool(layout, checked, binding.devicePath, binding.dunEntry);
-        if (failure)
-            log << failure->path << ": " << logText(failure->reason) << Qt::endl;
-        for (const Reason &problem : checked.problems)
-            log << logText(problem) << Qt::endl;
-        if (!failure && checked.problems.isEmpty())
-            log << binding.devicePath << " bound to " << binding.dunEntry << Qt::endl;
-        else
-            status = 1;
-    }
-    return status;
+    // Started from the event loop, so that the last binding's exit reaches it.
+    QMetaObject::invokeMethod(&app, [&] { bindFrom(layout, processes, recorded.bindings, 0, 0); },
+                              Qt::QueuedConnection);
+    return app.exec();
 }

@@ -1,3 +1,4 @@
+#include "account/formvalues.h"
 #include "account/pppconfig.h"
 #include "app/language.h"
 #include "config/config.h"
@@ -61,10 +62,17 @@ void fillOffice(PPPConfig &dialog, const QString &name = "Office", const QString
     dialog.defaultroute->setChecked(false);
 }
 
+// Apply and Delete run on in the event loop once clicked: waits for their end.
+void settle(const PPPConfig &dialog)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isBusy(), 30000);
+}
+
 void clickApply(PPPConfig &dialog)
 {
     dialog.show();
     QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
+    settle(dialog);
 }
 
 // As at start: the translation that LANG names, in place of any before.
@@ -99,6 +107,8 @@ private slots:
                  QList<int>({ 9, 0, 3600, 30 }));
         QVERIFY(f.acname->isEditable() && !f.acname->duplicatesEnabled() && !f.deviceList->isEditable() && !f.btPin->isEnabled());
         QVERIFY(!f.gatewaybox->isEnabled() && !f.del_account_button->icon().isNull() && f.username->nextInFocusChain() == f.password);
+        f.dns2->setObjectName("renamed");   // the dialog would refuse to start: a field without its widget
+        QCOMPARE(unmappedFields(f), QStringList("dns2"));
     }
 
     // Sorted by file name ignoring case, a name listed once at its later place, "Network-PPP-.conf" skipped, the last
@@ -211,8 +221,10 @@ private slots:
         dialog.bluetooth_button->click();
         dialog.deviceList->addItem("00:11:22:33:44:55,12");
         dialog.apply_button->click();
+        settle(dialog);
         QCOMPARE(fileContent(scratch.layout.rfcommConf), rfcommConfText("/dev/rfcomm0", "00:11:22:33:44:55,12").toUtf8());
         dialog.del_account_button->click();
+        settle(dialog);
         QVERIFY(!QFile::exists(scratch.layout.peerFile("Office")) && runner.commands.isEmpty());
 
         const QList<std::pair<QStringList, QString>> denials = {
@@ -233,6 +245,7 @@ private slots:
             QVERIFY(QFile::exists(scratch.accountFile("Denied")) && !QFile::exists(scratch.layout.peerFile("Denied")));
             QVERIFY(putFile(scratch.layout.peerFile("Denied"), "peer\n"));   // a Delete without the rights keeps the account
             denied.del_account_button->click();
+            settle(denied);
             QVERIFY2(catcher.boxes.size() == 2 && catcher.boxes[1].endsWith(why + "\nThe account was kept."), qPrintable(catcher.boxes[1]));
             QVERIFY(QFile::exists(scratch.accountFile("Denied")) && accountList(denied).contains("Denied"));
             QVERIFY(QFile::remove(scratch.layout.peerFile("Denied")));
@@ -329,6 +342,7 @@ private slots:
                         dialog.addAccountName("provider");
                         BoxCatcher catcher(answer);
                         (apply ? dialog.apply_button : dialog.del_account_button)->click();
+                        settle(dialog);
                         const bool yes = answer == QMessageBox::Yes && (apply || account);
                         QCOMPARE(fileContent(scratch.layout.peerFile("provider")) == "hand-written\n", !yes);
                         QCOMPARE(catcher.boxes.size(), apply ? 1 + !yes : int(account));   // the question, then "kept"
@@ -352,8 +366,41 @@ private slots:
         dialog.deviceList->addItem("00:11:22:33:44:55,1");
         BoxCatcher catcher;
         dialog.apply_button->click();   // the hanging command stopped after 0.5 s
+        settle(dialog);
         QVERIFY(catcher.busySeen);
         QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes[0].endsWith(reported), qPrintable(catcher.boxes.join('|')));
+    }
+
+    // While a job runs nothing starts a second one (a click, a language change) and nothing ends it early (Escape on the
+    // busy notice, closing the window): the window says it closes once the job has ended, and then does.
+    void busyUntilTheJobEnds()
+    {
+        Scratch scratch;
+        scratch.layout.throughHelper = true;
+        const QString runs = scratch.dir.filePath("runs");
+        scratch.layout.applyHelper = { "sh", "-c", "cat >/dev/null; echo run >>\"$0\"; sleep 1; exit 126", runs };
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        BoxCatcher catcher;
+        fillOffice(dialog);
+        dialog.show();
+        dialog.apply_button->click();
+        QTRY_VERIFY(qobject_cast<QProgressDialog *>(QApplication::activeModalWidget()));
+        auto *notice = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        QTest::keyClick(notice, Qt::Key_Escape);
+        QMetaObject::invokeMethod(&dialog, "Apply");
+        QMetaObject::invokeMethod(&dialog, "delete_account");
+        QVERIFY(!dialog.close());
+        QVERIFY(notice->isVisible());
+        QVERIFY(!dialog.TabWidget2->isEnabled());
+        QVERIFY(notice->labelText().endsWith("\nThe window closes when this has ended."));
+        startIn("de_DE.UTF-8");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(dialog.windowTitle(), QString("Dial-up"));
+        settle(dialog);
+        QCOMPARE(fileContent(runs), QByteArray("run\n"));
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.windowTitle(), QString("Einwahl"));
     }
 
     // Return adds a typed name and changes nothing else; delete removes both files; unsafe names never become paths.

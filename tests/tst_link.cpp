@@ -8,7 +8,7 @@
 #include <QtTest>
 
 // The worked example with changes; the ISP's password and authentication; the modem's lines; pppd's exit status.
-struct LinkCase { const char *tag; AccountValues changes; QString ispPassword; QByteArray method, modem; int exitStatus; };
+struct LinkCase { const char *tag; QVariantMap changes; QString ispPassword; QByteArray method, modem; int exitStatus; };
 
 const QString hostileUser = "J \"Doe\" \\ o'n $HOME #1", hostilePassword = "p\"w\\ $x #y 'z'",
               hostileInit = "AT&F \"Q\" \\N3 $HOME #1 'x'";
@@ -40,17 +40,19 @@ private slots:
     {
         for (const LinkCase &link : cases) {
             Config office(TESTDATA_DIR "/office/Network-PPP-Office.conf", ExactPath);
-            AccountValues values = readAccountValues(office);
-            values.insert(link.changes);
+            AccountRecord values = readAccountRecord(office);
+            setFieldValues(values, link.changes);
             const QString root = scratch.filePath(link.tag);
             QVERIFY(QDir().mkpath(root + "/isp") && QDir().mkpath(root + "/etc/ppp"));
             RecordingRunner runner;
-            QVERIFY(applySystemFiles(SystemLayout::rootedAt(root), runner, "Office", values, false).succeeded());
-            const QByteArray secret = octal(values.value("username").toString()) + " * " + octal(link.ispPassword) + " 10.0.0.2\n";
+            bool written = false;
+            applySystemFiles(SystemLayout::rootedAt(root), runner, values, false, [&](const SystemResult &r) { written = r.succeeded(); });
+            QVERIFY(written);
+            const QByteArray secret = octal(values.user) + " * " + octal(link.ispPassword) + " 10.0.0.2\n";
             QVERIFY(putFile(root + "/isp/pap-secrets", secret, 0600) && putFile(root + "/isp/chap-secrets", secret, 0600));
             QVERIFY(putFile(root + "/isp/options", "115200\nlocal\nname isp\n10.0.0.1:\nlogfile /etc/ppp/log\nrequire-"
                                                        + link.method.toLower() + "\n"));
-            if (values.value("dialmode") == 2)
+            if (values.dialMode == 2)
                 QVERIFY(putFile(root + "/demand", ""));
         }
         QProcess guest;

@@ -85,6 +85,10 @@ Soll sie ersetzt werden?</translation>
         <translation>Die Systemdateien werden geschrieben...</translation>
     </message>
     <message>
+        <source>The window closes when this has ended.</source>
+        <translation>Das Fenster schließt sich, sobald dies beendet ist.</translation>
+    </message>
+    <message>
         <source>The system files were not written:</source>
         <translation>Die Systemdateien wurden nicht geschrieben:</translation>
     </message>

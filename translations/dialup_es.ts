@@ -85,6 +85,10 @@ Replace it?</source>
         <translation>Escribiendo los archivos del sistema...</translation>
     </message>
     <message>
+        <source>The window closes when this has ended.</source>
+        <translation>La ventana se cerrará cuando esto termine.</translation>
+    </message>
+    <message>
         <source>The system files were not written:</source>
         <translation>Los archivos del sistema no se escribieron:</translation>
     </message>

@@ -85,6 +85,10 @@ Le remplacer&#xa0;?</translation>
         <translation>Écriture des fichiers système...</translation>
     </message>
     <message>
+        <source>The window closes when this has ended.</source>
+        <translation>La fenêtre se fermera une fois ceci terminé.</translation>
+    </message>
+    <message>
         <source>The system files were not written:</source>
         <translation>Les fichiers système n&apos;ont pas été écrits&#xa0;:</translation>
     </message>

@@ -101,49 +101,63 @@ BindingMethod bindingMethod(const SystemLayout &layout)
     return BindingMethod::None;
 }
 
-std::optional<FileFailure> bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
-                                              const QString &devicePath, const QString &dunEntry)
+void bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
+                        const QString &devicePath, const QString &dunEntry,
+                        const BindingFinished &finished)
 {
     const QString name = rfcommDeviceName(devicePath);
-    if (!devicePath.startsWith(devPrefix) || !isRfcommDeviceName(name))
-        return FileFailure { devicePath, { Reason::NotRfcommDevice, {} } };
+    if (!devicePath.startsWith(devPrefix) || !isRfcommDeviceName(name)) {
+        finished({ { FileFailure { devicePath, { Reason::NotRfcommDevice, {} } } }, {} });
+        return;
+    }
     // Releasing a device that is not bound only says so: not a failure.
-    runner.run({ layout.rfcommTool, QStringLiteral("release"), name });
-    // A bind that fails still exits with 0; its message tells.
-    if (runner.run({ layout.rfcommTool, QStringLiteral("bind"), name, dunAddress(dunEntry),
-                     dunChannel(dunEntry) }) == 0
-        && !runner.errorText().isEmpty())
-        return FileFailure { devicePath, { Reason::Message, { runner.errorText() } } };
-    return std::nullopt;
+    const QList<QStringList> commands = {
+        { layout.rfcommTool, QStringLiteral("release"), name },
+        { layout.rfcommTool, QStringLiteral("bind"), name, dunAddress(dunEntry), dunChannel(dunEntry) }
+    };
+    runInTurn(runner, commands, [commands, devicePath, finished](const QList<CommandRunner::Outcome> &ends) {
+        BindingResult result;
+        result.commandProblems = commandProblems(commands, ends);
+        // A bind that fails still exits with 0; its message tells.
+        if (ends.value(1).status == 0 && !ends.value(1).errorText.isEmpty())
+            result.failures << FileFailure { devicePath, { Reason::Message, { ends.value(1).errorText } } };
+        finished(result);
+    });
 }
 
-FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
-                           const QString &devicePath, const QString &dunEntry)
+void bindBluetooth(const SystemLayout &layout, CommandRunner &runner, const QString &devicePath,
+                   const QString &dunEntry, const BindingFinished &finished)
 {
-    if (const std::optional<Reason> problem = bindingProblem(devicePath, dunEntry))
-        return { FileFailure { layout.rfcommConf, *problem } };
-    if (std::optional<FileFailure> failure = writeRfcommConf(layout, devicePath, dunEntry))
-        return { *failure };
+    if (const std::optional<Reason> problem = bindingProblem(devicePath, dunEntry)) {
+        finished({ { FileFailure { layout.rfcommConf, *problem } }, {} });
+        return;
+    }
+    if (std::optional<FileFailure> failure = writeRfcommConf(layout, devicePath, dunEntry)) {
+        finished({ { *failure }, {} });
+        return;
+    }
 
-    FileFailures failures;
     switch (bindingMethod(layout)) {
-    case BindingMethod::ServiceScript:
+    case BindingMethod::ServiceScript: {
+        FileFailures failures;
         for (const QString &path : { layout.bluetoothPin, layout.linkKey }) {
             if (std::optional<FileFailure> failure = removeFileIfPresent(path))
                 failures.append(*failure);
         }
-        for (const QStringList &command :
-             { layout.pccardEject, layout.bluetoothRestart, layout.pccardInsert })
-            runner.run(command);
-        break;
-    case BindingMethod::RfcommTool:
-        if (std::optional<FileFailure> failure = bindWithRfcommTool(layout, runner, devicePath, dunEntry))
-            failures.append(*failure);
-        break;
-    case BindingMethod::None:
+        const QList<QStringList> commands = { layout.pccardEject, layout.bluetoothRestart,
+                                              layout.pccardInsert };
+        runInTurn(runner, commands, [commands, failures, finished](const QList<CommandRunner::Outcome> &ends) {
+            finished({ failures, commandProblems(commands, ends) });
+        });
         break;
     }
-    return failures;
+    case BindingMethod::RfcommTool:
+        bindWithRfcommTool(layout, runner, devicePath, dunEntry, finished);
+        break;
+    case BindingMethod::None:
+        finished({});
+        break;
+    }
 }
 
 RecordedBindings recordedBindings(const QByteArray &conf)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class CommandRunner;
 struct SystemLayout;
 
@@ -40,27 +42,35 @@ std::optional<FileFailure> writeRfcommConf(const SystemLayout &layout, const QSt
 enum class BindingMethod { ServiceScript, RfcommTool, None };
 BindingMethod bindingMethod(const SystemLayout &layout);
 
+// What binding did not do: the files and bindings that failed, and each
+// command that did not succeed (commandProblem).
+struct BindingResult
+{
+    FileFailures failures;
+    Reasons commandProblems;
+};
+using BindingFinished = std::function<void(const BindingResult &)>;
+
 // Binds the device to the entry's address and channel with the rfcomm tool:
 // "rfcomm release <name>", then "rfcomm bind <name> <address> <channel>".
 // A failure when the device is not one bindingProblem accepts, or when the
-// bind wrote a message though it exited with 0 (what the tool does); a bind
-// that exits otherwise is for a CheckedRunner to report.
-std::optional<FileFailure> bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
-                                              const QString &devicePath, const QString &dunEntry);
+// bind wrote a message though it exited with 0 (what the tool does).
+void bindWithRfcommTool(const SystemLayout &layout, CommandRunner &runner,
+                        const QString &devicePath, const QString &dunEntry,
+                        const BindingFinished &finished);
 
 // Binds the Bluetooth serial device to the phone. First writeRfcommConf: the
 // record of the binding. Then, by bindingMethod: with the service script,
 // removes the stored PIN and link key, then ejects the PC cards, restarts the
 // Bluetooth service and inserts the cards, each command after the one before
-// has ended; with the rfcomm tool, bindWithRfcommTool; with neither, nothing
-// more. When the device path or DUN entry cannot make a binding, or
-// rfcomm.conf cannot be written, nothing else happens: restarting the service
-// then would only bring back the old binding without its pairing. Each
-// command runs whatever the one before answered; to learn which of them did
-// not succeed, hand in a CheckedRunner. A PIN or link key that cannot be
-// removed is a failure.
-FileFailures bindBluetooth(const SystemLayout &layout, CommandRunner &runner,
-                           const QString &devicePath, const QString &dunEntry);
+// has ended, whatever it answered; with the rfcomm tool, bindWithRfcommTool;
+// with neither, nothing more. When the device path or DUN entry cannot make a
+// binding, or rfcomm.conf cannot be written, nothing else happens: restarting
+// the service then would only bring back the old binding without its
+// pairing. A PIN or link key that cannot be removed is a failure. finished
+// comes once the last command has ended.
+void bindBluetooth(const SystemLayout &layout, CommandRunner &runner, const QString &devicePath,
+                   const QString &dunEntry, const BindingFinished &finished);
 
 // A binding recorded in rfcomm.conf, in bindBluetooth's terms.
 struct RecordedBinding

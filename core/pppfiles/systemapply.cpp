@@ -35,36 +35,42 @@ std::optional<SystemResult> keptPeerFile(const SystemLayout &layout, const QStri
 
 } // namespace
 
-Reasons systemFileProblems(const QString &name, const AccountValues &values)
+Reasons systemFileProblems(const AccountRecord &record)
 {
-    return applyInputProblems(peerValuesOf(name, values),
-                              values.value(QStringLiteral("password")).toString(),
-                              boundDunEntry(values));
+    return applyInputProblems(peerValuesOf(record), record.password, boundDunEntry(record));
 }
 
-SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
-                              const QString &name, const AccountValues &values,
-                              bool mayReplacePeerFile)
+void applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
+                      const AccountRecord &record, bool mayReplacePeerFile,
+                      const std::function<void(const SystemResult &)> &finished)
 {
     SystemResult result;
-    result.notWritten = systemFileProblems(name, values);
-    if (!result.notWritten.isEmpty())
-        return result;
-    const PeerValues peer = peerValuesOf(name, values);
-    if (std::optional<SystemResult> kept = keptPeerFile(
-            layout, name, peerFileText(peer).toLocal8Bit(), mayReplacePeerFile))
-        return *kept;
-
-    result.failures =
-        writeAccountFiles(layout, peer, values.value(QStringLiteral("password")).toString());
-    if (values.value(QStringLiteral("Bluetooth")).toBool()) {
-        CheckedRunner checked(runner);
-        result.failures += bindBluetooth(layout, checked, peer.device, boundDunEntry(values));
-        result.commandProblems = checked.problems;
-        if (bindingMethod(layout) == BindingMethod::None)
-            result.commandProblems << Reason { Reason::BindingUnavailable, {} };
+    result.notWritten = systemFileProblems(record);
+    if (!result.notWritten.isEmpty()) {
+        finished(result);
+        return;
     }
-    return result;
+    const PeerValues peer = peerValuesOf(record);
+    if (std::optional<SystemResult> kept = keptPeerFile(
+            layout, record.name, peerFileText(peer).toLocal8Bit(), mayReplacePeerFile)) {
+        finished(*kept);
+        return;
+    }
+
+    result.failures = writeAccountFiles(layout, peer, record.password);
+    if (!record.bluetooth) {
+        finished(result);
+        return;
+    }
+    const bool unavailable = bindingMethod(layout) == BindingMethod::None;
+    bindBluetooth(layout, runner, peer.device, boundDunEntry(record),
+                  [result, unavailable, finished](const BindingResult &binding) mutable {
+                      result.failures += binding.failures;
+                      result.commandProblems = binding.commandProblems;
+                      if (unavailable)
+                          result.commandProblems << Reason { Reason::BindingUnavailable, {} };
+                      finished(result);
+                  });
 }
 
 SystemResult removePeerFile(const SystemLayout &layout, const QString &name,

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class CommandRunner;
 struct SystemLayout;
 
@@ -28,11 +30,11 @@ struct SystemResult
     }
 };
 
-// Why no system file may be written for the account name with values: the
-// applyInputProblems of its peer values, password and bound DUN entry.
-Reasons systemFileProblems(const QString &name, const AccountValues &values);
+// Why no system file may be written for the account: the applyInputProblems
+// of its peer values, password and bound DUN entry.
+Reasons systemFileProblems(const AccountRecord &record);
 
-// Everything Apply writes outside $HOME for the account name: after the same
+// Everything Apply writes outside $HOME for the account: after the same
 // checks as the dialog's (systemFileProblems; when one fails nothing is
 // written), writeAccountFiles and, on the Bluetooth path, bindBluetooth with
 // its commands through runner. A peer file that is there already (a link or
@@ -40,9 +42,10 @@ Reasons systemFileProblems(const QString &name, const AccountValues &values);
 // record lists it (peerrecord.h), or it holds exactly what would be written
 // now (one an earlier version wrote without keeping a record); otherwise only
 // when mayReplacePeerFile, and else nothing is written (foreignPeerFile).
-SystemResult applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
-                              const QString &name, const AccountValues &values,
-                              bool mayReplacePeerFile);
+// finished comes once the binding's last command has ended.
+void applySystemFiles(const SystemLayout &layout, CommandRunner &runner,
+                      const AccountRecord &record, bool mayReplacePeerFile,
+                      const std::function<void(const SystemResult &)> &finished);
 
 // Removes the peer file of the account name when it is a regular file and
 // drops it from the record; a missing one is no failure, anything else in its

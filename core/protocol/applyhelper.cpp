@@ -1,8 +1,11 @@
 #include "core/protocol/applyhelper.h"
 
+#include "core/jobs/applyjob.h"
+#include "core/jobs/deletejob.h"
 #include "core/system/commandrunner.h"
 #include "core/system/systemlayout.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -40,10 +43,10 @@ bool isWholeNumber(const QJsonValue &value)
         && number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max();
 }
 
-// The request's values, checked against the table; why not, in why.
-AccountValues checkedValues(const QJsonObject &given, std::optional<Reason> &why)
+// The request's values, checked against the table, put into record; why
+// not, in why.
+void takeCheckedValues(const QJsonObject &given, AccountRecord &record, std::optional<Reason> &why)
 {
-    AccountValues values;
     for (const AccountField &field : accountFields()) {
         const QString key = QLatin1String(field.key);
         const QJsonValue value = given.value(key);
@@ -52,14 +55,13 @@ AccountValues checkedValues(const QJsonObject &given, std::optional<Reason> &why
             : field.kind == AccountField::Flag ? value.isBool() : isWholeNumber(value);
         if (!fits) {
             why = Reason { Reason::RequestValueUnfit, { key } };
-            return {};
+            return;
         }
-        values.insert(key, field.kind == AccountField::Number ? QVariant(value.toInt())
-                                                              : value.toVariant());
+        field.setIn(record, field.kind == AccountField::Number ? QVariant(value.toInt())
+                                                               : value.toVariant());
     }
-    if (given.size() != values.size())
+    if (given.size() != accountFields().size())
         why = Reason { Reason::RequestUnknownValues, {} };
-    return values;
 }
 
 QJsonObject reasonObject(const Reason &reason)
@@ -141,12 +143,12 @@ std::optional<SystemResult> parseAnswer(const QByteArray &text)
 
 } // namespace
 
-QByteArray applyRequest(const QString &name, const AccountValues &values, bool replacePeerFile)
+QByteArray applyRequest(const AccountRecord &record, bool replacePeerFile)
 {
     return compact({ { QStringLiteral("operation"), QStringLiteral("apply") },
-                     { QStringLiteral("name"), name },
+                     { QStringLiteral("name"), record.name },
                      { QStringLiteral("replacePeerFile"), replacePeerFile },
-                     { QStringLiteral("values"), QJsonObject::fromVariantMap(values) } });
+                     { QStringLiteral("values"), QJsonObject::fromVariantMap(fieldValues(record)) } });
 }
 
 QByteArray deleteRequest(const QString &name, bool replacePeerFile)
@@ -156,37 +158,56 @@ QByteArray deleteRequest(const QString &name, bool replacePeerFile)
                      { QStringLiteral("replacePeerFile"), replacePeerFile } });
 }
 
-SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
-                          CommandRunner &runner, HelperOperation served)
+std::unique_ptr<SystemJob> requestedJob(const QByteArray &request, const SystemLayout &layout,
+                                        CommandRunner &runner, HelperOperation served,
+                                        SystemResult &refusal)
 {
-    if (request.size() > maxRequestBytes)
-        return refused(Reason::RequestTooLong);
+    // The helper writes itself: it never hands the request on.
+    SystemLayout writer = layout;
+    writer.throughHelper = false;
+    if (request.size() > maxRequestBytes) {
+        refusal = refused(Reason::RequestTooLong);
+        return nullptr;
+    }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(request, &error);
-    if (!document.isObject())
-        return refused(Reason::RequestNotJson, { error.errorString() });
+    if (!document.isObject()) {
+        refusal = refused(Reason::RequestNotJson, { error.errorString() });
+        return nullptr;
+    }
     const QJsonObject object = document.object();
     const QString operation = object.value(QStringLiteral("operation")).toString();
     const QJsonValue name = object.value(QStringLiteral("name"));
-    if (!name.isString() || name.toString().size() > maxFieldLength)
-        return refused(Reason::RequestNamesNoAccount);
-
+    if (!name.isString() || name.toString().size() > maxFieldLength) {
+        refusal = refused(Reason::RequestNamesNoAccount);
+        return nullptr;
+    }
     const QLatin1String servedName(served == HelperOperation::Apply ? "apply" : "delete");
     if ((operation == QLatin1String("apply") || operation == QLatin1String("delete"))
-        && operation != servedName)
-        return refused(Reason::RequestForOtherHelper, { operation });
+        && operation != servedName) {
+        refusal = refused(Reason::RequestForOtherHelper, { operation });
+        return nullptr;
+    }
 
     const QJsonValue replace = object.value(QStringLiteral("replacePeerFile"));
-    if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3)
-        return removePeerFile(layout, name.toString(), replace.toBool());
-    if (operation != QLatin1String("apply") || !replace.isBool() || object.size() != 4)
-        return refused(Reason::RequestNotApplyOrDelete);
+    if (operation == QLatin1String("delete") && replace.isBool() && object.size() == 3) {
+        return std::make_unique<DeleteJob>(writer, runner, name.toString(),
+                                           SystemJob::SystemFilesOnly, replace.toBool());
+    }
+    if (operation != QLatin1String("apply") || !replace.isBool() || object.size() != 4) {
+        refusal = refused(Reason::RequestNotApplyOrDelete);
+        return nullptr;
+    }
     std::optional<Reason> why;
-    const AccountValues values =
-        checkedValues(object.value(QStringLiteral("values")).toObject(), why);
-    if (why)
-        return refused(why->code, why->args);
-    return applySystemFiles(layout, runner, name.toString(), values, replace.toBool());
+    AccountRecord record;
+    record.name = name.toString();
+    takeCheckedValues(object.value(QStringLiteral("values")).toObject(), record, why);
+    if (why) {
+        refusal = refused(why->code, why->args);
+        return nullptr;
+    }
+    return std::make_unique<ApplyJob>(writer, runner, record, SystemJob::SystemFilesOnly,
+                                      replace.toBool());
 }
 
 int runApplyHelper(const SystemLayout &layout, CommandRunner &runner, HelperOperation served)
@@ -195,19 +216,31 @@ int runApplyHelper(const SystemLayout &layout, CommandRunner &runner, HelperOper
     QFile out;
     if (!in.open(stdin, QIODevice::ReadOnly) || !out.open(stdout, QIODevice::WriteOnly))
         return 1;
+    int status = -1;
+    const auto answer = [&out, &status](const SystemResult &result) {
+        out.write(answerText(result));
+        out.flush();
+        status = result.succeeded() ? 0 : 1;
+        QCoreApplication::exit(status);
+    };
     // One byte over the limit is enough to refuse the request.
-    const SystemResult result = serveRequest(in.read(maxRequestBytes + 1), layout, runner, served);
-    out.write(answerText(result));
-    return result.succeeded() ? 0 : 1;
+    SystemResult refusal;
+    const std::unique_ptr<SystemJob> job =
+        requestedJob(in.read(maxRequestBytes + 1), layout, runner, served, refusal);
+    if (!job) {
+        answer(refusal);
+        return status;
+    }
+    QObject::connect(job.get(), &SystemJob::finished, answer);
+    job->start();
+    // A job that had nothing to wait for has answered already.
+    return status >= 0 ? status : QCoreApplication::exec();
 }
 
-SystemResult callApplyHelper(const QStringList &helper, const QByteArray &request)
+SystemResult helperAnswer(const QStringList &helper, const CommandRunner::Outcome &outcome)
 {
-    // No time limit: the administrator's password is being typed meanwhile.
-    ProcessRunner processes(-1);
-    QByteArray answer;
-    const int status = processes.run(helper, request, answer);
-    if (std::optional<SystemResult> result = parseAnswer(answer))
+    const int status = outcome.status;
+    if (std::optional<SystemResult> result = parseAnswer(outcome.output))
         return *result;
 
     SystemResult result;
@@ -221,7 +254,7 @@ SystemResult callApplyHelper(const QStringList &helper, const QByteArray &reques
         result.notWritten << commandProblem(helper, status)
                                  .value_or(Reason { Reason::HelperAnswerUnreadable, {} });
     // pkexec says why it refused ("No authentication agent found").
-    if (!processes.errorText().isEmpty())
-        result.notWritten << Reason { Reason::Message, { processes.errorText() } };
+    if (!outcome.errorText.isEmpty())
+        result.notWritten << Reason { Reason::Message, { outcome.errorText } };
     return result;
 }

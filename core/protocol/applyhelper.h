@@ -2,10 +2,13 @@
 #define APPLYHELPER_H
 
 #include "core/pppfiles/systemapply.h"
+#include "core/system/commandrunner.h"
 
 #include <QByteArray>
 
-class CommandRunner;
+#include <memory>
+
+class SystemJob;
 struct SystemLayout;
 
 // The privileged helper writes the system files for a dialog that runs as an
@@ -32,25 +35,27 @@ enum class HelperOperation { Apply, Delete };
 constexpr int maxRequestBytes = 64 * 1024;
 constexpr int maxFieldLength = 1024;
 
-QByteArray applyRequest(const QString &name, const AccountValues &values, bool replacePeerFile);
+QByteArray applyRequest(const AccountRecord &record, bool replacePeerFile);
 QByteArray deleteRequest(const QString &name, bool replacePeerFile);
 
 // The helper's side: reads request whole and checks it (the operation, which
-// must be the one served, the name, every value present with its kind and
-// length, nothing unknown), then performs it with applySystemFiles or
-// removePeerFile. A request that cannot be read or breaks a rule changes
-// nothing; notWritten says why.
-SystemResult serveRequest(const QByteArray &request, const SystemLayout &layout,
-                          CommandRunner &runner, HelperOperation served);
+// must be the one served, the name, every value present with its kind and length, nothing unknown). The
+// job it asks for, an ApplyJob or DeleteJob of the system files only that
+// writes in this process, not yet started; none when the request cannot be
+// read or breaks a rule, and then refusal says why (notWritten).
+std::unique_ptr<SystemJob> requestedJob(const QByteArray &request, const SystemLayout &layout,
+                                        CommandRunner &runner, HelperOperation served,
+                                        SystemResult &refusal);
 
-// The helper program: serveRequest on standard input, the answer on standard
-// output. Exits with 0 when everything was done, 1 otherwise.
+// The helper program: the requestedJob of standard input run to its end in
+// the application's event loop, the answer on standard output. Returns the
+// exit status: 0 when everything was done, 1 otherwise.
 int runApplyHelper(const SystemLayout &layout, CommandRunner &runner, HelperOperation served);
 
-// The dialog's side: runs helper (the layout's applyHelper or deleteHelper)
-// with request and reads its answer. When none comes, because pkexec could
-// not start, the password was not given or the user may not do this,
-// notWritten says so.
-SystemResult callApplyHelper(const QStringList &helper, const QByteArray &request);
+// The dialog's side: what helper (the layout's applyHelper or deleteHelper)
+// answered with its outcome. When no answer came, because pkexec could not start, the
+// password was not given or the user may not do this, notWritten says so in
+// plain words.
+SystemResult helperAnswer(const QStringList &helper, const CommandRunner::Outcome &outcome);
 
 #endif

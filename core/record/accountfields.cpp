@@ -3,98 +3,170 @@
 #include "config/config.h"
 #include "core/pppfiles/peerfile.h"
 
+namespace {
+
+AccountField text(const char *key, QString AccountRecord::*member)
+{
+    return { key, AccountField::Text, member, nullptr, nullptr, 1 };
+}
+
+AccountField number(const char *key, int AccountRecord::*member, int scale = 1)
+{
+    return { key, AccountField::Number, nullptr, member, nullptr, scale };
+}
+
+AccountField flag(const char *key, bool AccountRecord::*member)
+{
+    return { key, AccountField::Flag, nullptr, nullptr, member, 1 };
+}
+
+} // namespace
+
+QVariant AccountField::valueIn(const AccountRecord &record) const
+{
+    switch (kind) {
+    case Text:
+        return record.*text;
+    case Number:
+        return record.*number * scale;
+    case Flag:
+        return record.*flag;
+    }
+    return {};
+}
+
+void AccountField::setIn(AccountRecord &record, const QVariant &value) const
+{
+    switch (kind) {
+    case Text:
+        record.*text = value.toString();
+        break;
+    case Number:
+        record.*number = value.toInt() / scale;
+        break;
+    case Flag:
+        record.*flag = value.toBool();
+        break;
+    }
+}
+
 const QList<AccountField> &accountFields()
 {
     static const QList<AccountField> fields = {
-        { "username", AccountField::Text, "username", QString() },
-        { "password", AccountField::Text, "password", QString() },
-        { "phone", AccountField::Text, "phone", QString() },
+        text("username", &AccountRecord::user),
+        text("password", &AccountRecord::password),
+        text("phone", &AccountRecord::phone),
         // The strongest path wins when a file holds several: later rows
         // are shown over earlier ones.
-        { "Serial", AccountField::Flag, "serial_button", false },
-        { "IrDA", AccountField::Flag, "irda_button", false },
-        { "Bluetooth", AccountField::Flag, "bluetooth_button", false },
-        { "device", AccountField::Text, "btdevice", QStringLiteral("/dev/ttyS0") },
-        { "atdial", AccountField::Text, "atdial", QStringLiteral("ATZ") },
-        { "speed", AccountField::Text, "speed", QStringLiteral("115200") },
-        { "crtscts", AccountField::Flag, "crtscts", false },
-        { "connectdelay", AccountField::Number, "connectdelay", 0, 1000 },
-        { "BTDUN", AccountField::Text, "deviceList", QString() },
-        { "dialmode", AccountField::Number, "dialmode", 0 },
-        { "idletime", AccountField::Number, "idletime", 120 },
-        { "defaultroute", AccountField::Flag, "defaultroute", false },
-        { "gateway", AccountField::Text, "gateway", QString() },
-        { "usepeerdns", AccountField::Flag, "usepeerdns", false },
-        { "dns1", AccountField::Text, "dns1", QString() },
-        { "dns2", AccountField::Text, "dns2", QString() },
+        flag("Serial", &AccountRecord::serial),
+        flag("IrDA", &AccountRecord::irda),
+        flag("Bluetooth", &AccountRecord::bluetooth),
+        text("device", &AccountRecord::device),
+        text("atdial", &AccountRecord::initString),
+        text("speed", &AccountRecord::speed),
+        flag("crtscts", &AccountRecord::crtscts),
+        number("connectdelay", &AccountRecord::connectDelay, 1000),
+        text("BTDUN", &AccountRecord::btDun),
+        number("dialmode", &AccountRecord::dialMode),
+        number("idletime", &AccountRecord::idleTime),
+        flag("defaultroute", &AccountRecord::defaultRoute),
+        text("gateway", &AccountRecord::gateway),
+        flag("usepeerdns", &AccountRecord::usePeerDns),
+        text("dns1", &AccountRecord::dns1),
+        text("dns2", &AccountRecord::dns2),
     };
     return fields;
 }
 
-AccountValues fallbackValues()
+AccountRecord readAccountRecord(Config &store)
 {
-    AccountValues values;
-    for (const AccountField &field : accountFields())
-        values.insert(QLatin1String(field.key), field.fallback);
-    return values;
-}
-
-AccountValues readAccountValues(Config &store)
-{
+    AccountRecord record;
+    store.selectGroup(QStringLiteral("Info"));
+    record.name = store.textValue(QStringLiteral("name"), QStringLiteral("DialUp connection"));
     store.selectGroup(QStringLiteral("Properties"));
-    AccountValues values;
     for (const AccountField &field : accountFields()) {
         const QString key = QLatin1String(field.key);
+        const QVariant fallback = field.valueIn(record);
         switch (field.kind) {
         case AccountField::Text:
-            values.insert(key, store.textValue(key, field.fallback.toString()));
+            field.setIn(record, store.textValue(key, fallback.toString()));
             break;
         case AccountField::Number:
-            values.insert(key, store.numberValue(key, field.fallback.toInt()));
+            field.setIn(record, store.numberValue(key, fallback.toInt()));
             break;
         case AccountField::Flag:
-            values.insert(key, store.flagValue(key, field.fallback.toBool()));
+            field.setIn(record, store.flagValue(key, fallback.toBool()));
             break;
         }
     }
-    return values;
+    return record;
 }
 
-void storeAccountValues(Config &store, const QString &name, const AccountValues &values)
+void storeAccountRecord(Config &store, const AccountRecord &record)
 {
     store.selectGroup(QStringLiteral("Info"));
-    store.putText(QStringLiteral("name"), name);
+    store.putText(QStringLiteral("name"), record.name);
     store.selectGroup(QStringLiteral("Properties"));
     for (const AccountField &field : accountFields()) {
         const QString key = QLatin1String(field.key);
         if (field.kind == AccountField::Text)
-            store.putText(key, values.value(key).toString());
+            store.putText(key, field.valueIn(record).toString());
         else
-            store.putNumber(key, values.value(key).toInt());   // flags as 1 and 0
+            store.putNumber(key, field.valueIn(record).toInt());   // flags as 1 and 0
     }
 }
 
-PeerValues peerValuesOf(const QString &name, const AccountValues &values)
+QVariantMap fieldValues(const AccountRecord &record)
+{
+    QVariantMap values;
+    for (const AccountField &field : accountFields())
+        values.insert(QLatin1String(field.key), field.valueIn(record));
+    return values;
+}
+
+void setFieldValues(AccountRecord &record, const QVariantMap &values)
+{
+    for (const AccountField &field : accountFields()) {
+        const auto value = values.constFind(QLatin1String(field.key));
+        if (value != values.cend())
+            field.setIn(record, *value);
+    }
+}
+
+QString accountSettingsFolder()
+{
+    return Config::homeFolder() + QStringLiteral("/Choices/common/");
+}
+
+QString accountSettingsName(const QString &name)
+{
+    return QStringLiteral("Network-PPP-") + name;
+}
+
+QString accountSettingsFile(const QString &name)
+{
+    return accountSettingsFolder() + accountSettingsName(name) + QStringLiteral(".conf");
+}
+
+PeerValues peerValuesOf(const AccountRecord &record)
 {
     PeerValues peer;
-    peer.device = values.value(QStringLiteral("device")).toString();
-    peer.speed = values.value(QStringLiteral("speed")).toString();
-    peer.initString = values.value(QStringLiteral("atdial")).toString();
-    peer.phone = values.value(QStringLiteral("phone")).toString();
-    peer.crtscts = values.value(QStringLiteral("crtscts")).toBool();
-    peer.userName = values.value(QStringLiteral("username")).toString();
-    peer.dialMode = values.value(QStringLiteral("dialmode")).toInt();
-    peer.idleTime = values.value(QStringLiteral("idletime")).toInt();
-    peer.usePeerDns = values.value(QStringLiteral("usepeerdns")).toBool();
-    peer.defaultRoute = values.value(QStringLiteral("defaultroute")).toBool();
-    peer.connectDelay = values.value(QStringLiteral("connectdelay")).toInt() / 1000;
-    peer.accountName = name;
+    peer.device = record.device;
+    peer.speed = record.speed;
+    peer.initString = record.initString;
+    peer.phone = record.phone;
+    peer.crtscts = record.crtscts;
+    peer.userName = record.user;
+    peer.dialMode = record.dialMode;
+    peer.idleTime = record.idleTime;
+    peer.usePeerDns = record.usePeerDns;
+    peer.defaultRoute = record.defaultRoute;
+    peer.connectDelay = record.connectDelay;
+    peer.accountName = record.name;
     return peer;
 }
 
-QString boundDunEntry(const AccountValues &values)
+QString boundDunEntry(const AccountRecord &record)
 {
-    return values.value(QStringLiteral("Bluetooth")).toBool()
-        ? values.value(QStringLiteral("BTDUN")).toString()
-        : QString();
+    return record.bluetooth ? record.btDun : QString();
 }

@@ -8,41 +8,78 @@
 class Config;
 struct PeerValues;
 
-// The values of one account by settings key, as its settings file keeps them:
-// texts as QString, numbers as int, flags as bool.
-using AccountValues = QVariantMap;
-
-// One value of an account, in the one table that says where it lives: its
-// key in the settings file's "Properties" group (also its name in a request
-// to the privileged helper), the form's widget that shows it, and what an
+// One account as the program holds it. The initial values are what an
 // account file without the entry shows.
+struct AccountRecord
+{
+    QString name;                  // the settings file's "Info" "name"
+    QString user;
+    QString password;
+    QString phone;
+    bool serial = false;           // the path: several may be on in a file,
+    bool irda = false;             // the strongest one is shown
+    bool bluetooth = false;
+    QString device = QStringLiteral("/dev/ttyS0");
+    QString initString = QStringLiteral("ATZ");
+    QString speed = QStringLiteral("115200");
+    bool crtscts = false;
+    int connectDelay = 0;          // seconds
+    QString btDun;                 // the phone's DUN entry "address,channel"
+    int dialMode = 0;              // 0 manual, 1 idle, 2 demand, -1 none chosen
+    int idleTime = 120;            // seconds
+    bool defaultRoute = false;
+    QString gateway;
+    bool usePeerDns = false;
+    QString dns1;
+    QString dns2;
+};
+
+// One member of the record, in the one table that says where it lives: its
+// key in the settings file's "Properties" group, which is also its name in a
+// request to the privileged helper.
 struct AccountField
 {
     enum Kind { Text, Number, Flag };
 
     const char *key;
     Kind kind;
-    const char *widget;   // the object name of the form's widget
-    QVariant fallback;
-    int scale = 1;        // the file keeps the shown value times this
+    QString AccountRecord::*text;  // the member, by kind; the others are null
+    int AccountRecord::*number;
+    bool AccountRecord::*flag;
+    int scale;                     // the file and the request keep the member times this
+
+    // The member as the file and the request keep it: a text, a number
+    // (times the scale) or a flag.
+    QVariant valueIn(const AccountRecord &record) const;
+    // Sets the member from such a value.
+    void setIn(AccountRecord &record, const QVariant &value) const;
 };
 
-// Every value of an account but its name, which is the "name" of the
-// settings file's "Info" group.
+// Every member of the record but its name.
 const QList<AccountField> &accountFields();
 
-// Every field at its fallback: what an account without settings shows.
-AccountValues fallbackValues();
-// The "Properties" of an open account settings store, fallbacks for the
-// missing entries.
-AccountValues readAccountValues(Config &store);
-// Puts name and every field of values into an open account settings store.
-void storeAccountValues(Config &store, const QString &name, const AccountValues &values);
+// The "Info" name (fallback "DialUp connection") and "Properties" of an open
+// account settings store, the record's initial values for the missing
+// entries.
+AccountRecord readAccountRecord(Config &store);
+// Puts the record into an open account settings store (all keys).
+void storeAccountRecord(Config &store, const AccountRecord &record);
 
-// What the peer file of the account name needs of values.
-PeerValues peerValuesOf(const QString &name, const AccountValues &values);
-// The DUN entry that binds the phone: the BTDUN value on the Bluetooth path,
-// nothing on the others.
-QString boundDunEntry(const AccountValues &values);
+// The record's members by settings key, and back: the request's "values".
+QVariantMap fieldValues(const AccountRecord &record);
+void setFieldValues(AccountRecord &record, const QVariantMap &values);
+
+// Where accounts keep their settings: the folder
+// "<Config::homeFolder()>/Choices/common/", the settings name of an account
+// (a Config name in its UserChoices scope) and the file it names.
+QString accountSettingsFolder();
+QString accountSettingsName(const QString &name);
+QString accountSettingsFile(const QString &name);
+
+// What the peer file of the account needs of the record.
+PeerValues peerValuesOf(const AccountRecord &record);
+// The DUN entry that binds the phone: btDun on the Bluetooth path, nothing
+// on the others.
+QString boundDunEntry(const AccountRecord &record);
 
 #endif

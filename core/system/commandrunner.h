@@ -3,17 +3,22 @@
 
 #include "core/system/reason.h"
 
+#include <QByteArray>
+#include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
-// Runs an external command to its end. The program uses ProcessRunner; tests
-// hand in a runner that records the command lines instead.
+// Runs external commands without waiting for them: each one's end is
+// reported to a callback. The program uses ProcessRunner; tests hand in a
+// runner that records the command lines instead.
 class CommandRunner
 {
 public:
-    // What run() answers when there is no exit status of the program's own
+    // The status of a command that has no exit status of the program's own
     // (those are 0 to 255).
     enum NoExitStatus {
         NotStarted = -1, // missing, not executable, or an empty command line
@@ -21,43 +26,46 @@ public:
         Stopped = -3,    // did not end in time and was killed
     };
 
+    // How a command ended.
+    struct Outcome
+    {
+        int status = NotStarted;  // the exit status or a NoExitStatus
+        QString errorText;        // what it wrote to standard error, trimmed
+        QByteArray output;        // what it wrote to standard output
+    };
+    using Finished = std::function<void(const Outcome &)>;
+
     virtual ~CommandRunner() = default;
 
-    // Runs program and arguments (commandLine[0] is the program) without a
-    // shell and waits for it. Returns the exit status or a NoExitStatus.
-    virtual int run(const QStringList &commandLine) = 0;
-
-    // What the last command run wrote to its standard error, trimmed; empty
-    // when it wrote nothing or this runner does not keep it.
-    virtual QString errorText() const { return QString(); }
+    // Starts program and arguments (commandLine[0] is the program) without a
+    // shell, input on its standard input, and calls finished once when it
+    // has ended: from the event loop, or before start returns when nothing
+    // had to be waited for.
+    virtual void start(const QStringList &commandLine, const QByteArray &input,
+                       const Finished &finished) = 0;
 };
 
-// Why commandLine did not succeed, given what run() answered for it and what
-// it wrote to its standard error: one of the Command codes with the command
-// line, the error text and (CommandFailed) the exit status; none for 0.
+// Why commandLine did not succeed, given its status and what it wrote to its
+// standard error: one of the Command codes with the command line, the error
+// text and (CommandFailed) the exit status; none for 0.
 std::optional<Reason> commandProblem(const QStringList &commandLine, int status,
                                      const QString &errorText = QString());
 
-// Runs each command through another runner and keeps commandProblem's reason
-// for every one that did not succeed, so that the caller can report them.
-class CheckedRunner : public CommandRunner
-{
-public:
-    explicit CheckedRunner(CommandRunner &runner) : runner(runner) { }
-    int run(const QStringList &commandLine) override;
-    QString errorText() const override { return runner.errorText(); }
+// Runs the command lines one after another, each once the one before has
+// ended whatever it answered, and calls finished with their outcomes in
+// order.
+void runInTurn(CommandRunner &runner, const QList<QStringList> &commandLines,
+               const std::function<void(const QList<CommandRunner::Outcome> &)> &finished);
 
-    Reasons problems;
+// commandProblem of each command that did not succeed.
+Reasons commandProblems(const QList<QStringList> &commandLines,
+                            const QList<CommandRunner::Outcome> &outcomes);
 
-private:
-    CommandRunner &runner;
-};
-
-// Runs commands as processes; the end of their standard error is kept for
-// errorText(). While one runs, the calling thread's events are handled
-// (windows keep painting), so the thread needs a QCoreApplication.
-// A command still running after the time limit is killed together with every
-// process it started in its process group (a hanging init script's helpers).
+// Runs commands as processes of the calling thread's event loop; the end of
+// their standard error is kept for the outcome. A command still running
+// after the time limit is killed together with every process it started in
+// its process group (a hanging init script's helpers). Commands still
+// running when the runner goes are stopped with it.
 class ProcessRunner : public CommandRunner
 {
 public:
@@ -65,15 +73,13 @@ public:
 
     // A negative time limit waits for as long as the command runs.
     explicit ProcessRunner(int timeLimitMs = defaultTimeLimitMs) : timeLimitMs(timeLimitMs) { }
-    int run(const QStringList &commandLine) override;
-    // The same, with input on the command's standard input and its standard
-    // output kept in output.
-    int run(const QStringList &commandLine, const QByteArray &input, QByteArray &output);
-    QString errorText() const override { return lastErrorText; }
+    ~ProcessRunner() override;
+    void start(const QStringList &commandLine, const QByteArray &input,
+               const Finished &finished) override;
 
 private:
     int timeLimitMs;
-    QString lastErrorText;
+    QObject processes;   // the running ones, its children
 };
 
 #endif

@@ -10,10 +10,10 @@
 struct CommandFile : CommandRunner
 {
     QString path;
-    int run(const QStringList &commandLine) override
+    void start(const QStringList &commandLine, const QByteArray &, const Finished &finished) override
     {
         QFile file(path);
-        return file.open(QIODevice::Append) && file.write(commandLine.join(' ').toUtf8() + '\n') > 0 ? 0 : 1;
+        finished({ file.open(QIODevice::Append) && file.write(commandLine.join(' ').toUtf8() + '\n') > 0 ? 0 : 1, {}, {} });
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -42,6 +43,16 @@ FileSizeLimit::~FileSizeLimit()
 {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, savedHandler);
+}
+
+CommandRunner::Outcome runToEnd(CommandRunner &runner, const QStringList &commandLine, const QByteArray &input)
+{
+    QEventLoop loop;
+    std::optional<CommandRunner::Outcome> outcome;
+    runner.start(commandLine, input, [&](const CommandRunner::Outcome &end) { outcome = end; loop.quit(); });
+    if (!outcome)
+        loop.exec();
+    return *outcome;
 }
 
 Scratch::Scratch() : home(dir.filePath("home")), root(dir.filePath("root")), layout(SystemLayout::rootedAt(root))

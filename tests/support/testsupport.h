@@ -32,12 +32,18 @@ private:
 class RecordingRunner : public CommandRunner
 {
 public:
-    int run(const QStringList &commandLine) override { commands << commandLine; return exitStatus; }
-    QString errorText() const override { return message; }
+    void start(const QStringList &commandLine, const QByteArray &, const Finished &finished) override
+    {
+        commands << commandLine;
+        finished({ exitStatus, message, {} });
+    }
     QList<QStringList> commands;
     int exitStatus = 0;
     QString message;
 };
+
+// How a command ended, waiting for it in an event loop of the test's own.
+CommandRunner::Outcome runToEnd(CommandRunner &runner, const QStringList &commandLine, const QByteArray &input = {});
 
 // A scratch machine: HOME with its account folder and the system layout with /etc/ppp, /etc/bluetooth and the service script.
 struct Scratch
