@@ -136,26 +136,26 @@ private slots:
         const auto row = [](const char *tag, const char *field, const QString &value, const char *problem) {
             QTest::newRow(tag) << field << value << problem;
         };
-        row("no name", "account", "", "The account has no name.");
-        row("slash in the name", "account", "a/b", "cannot be used as a file name");
-        row("name ..", "account", "..", "cannot be used");
-        row("name .", "account", ".", "cannot be");
-        row("line feed in the username", "user", "guest\nnoauth", "Username holds a control");
-        row("return in the password", "password", "pw\r", "Password holds a control");
-        row("tab in the phone", "phone", "5\t5", "Phone holds a control");
-        row("line feed in the device", "device", "/dev/x\nnoauth", "Device holds a control");
-        row("line feed in the init string", "init", "ATZ\n", "Init string holds a control");
-        row("line feed in the speed", "speed", "1\nx", "Speed holds a control");
-        row("line feed in the DUN entry", "dun", "00:11\n", "BT DUN holds a control");
-        row("phone with blanks and brackets", "phone", "+49 (30) 555", "");
-        row("device that is an option", "device", "noauth", "Device must be a full path");
-        row("no device", "device", "", "");
-        row("device with an option after it", "device", "/dev/ttyS0 record /tmp/x", "Device must be one device path");
-        row("device with quote, hash, backslash", "device", "/dev/\"x#\\y", "Device must be one");
-        row("speed with an option after it", "speed", "115200 init /bin/false", "Speed must be one of 4800, 9600,");
-        row("speed with a leading zero", "speed", "0115200", "Speed must be one of");
-        row("password naming a file", "password", "@/etc/shadow", "Password must not begin with \"@/\"");
-        row("password with @ and no slash", "password", "@etc/x", "");
+        QTest::newRow("no name") << "account" << "" << "The account has no name.";
+        QTest::newRow("slash in the name") << "account" << "a/b" << "cannot be used as a file name";
+        QTest::newRow("name ..") << "account" << ".." << "cannot be used";
+        QTest::newRow("name .") << "account" << "." << "cannot be";
+        QTest::newRow("line feed in the username") << "user" << "guest\nnoauth" << "Username holds a control";
+        QTest::newRow("return in the password") << "password" << "pw\r" << "Password holds a control";
+        QTest::newRow("tab in the phone") << "phone" << "5\t5" << "Phone holds a control";
+        QTest::newRow("line feed in the device") << "device" << "/dev/x\nnoauth" << "Device holds a control";
+        QTest::newRow("line feed in the init string") << "init" << "ATZ\n" << "Init string holds a control";
+        QTest::newRow("line feed in the speed") << "speed" << "1\nx" << "Speed holds a control";
+        QTest::newRow("line feed in the DUN entry") << "dun" << "00:11\n" << "BT DUN holds a control";
+        QTest::newRow("phone with blanks and brackets") << "phone" << "+49 (30) 555" << "";
+        QTest::newRow("device that is an option") << "device" << "noauth" << "Device must be a full path";
+        QTest::newRow("no device") << "device" << "" << "";
+        QTest::newRow("device with an option after it") << "device" << "/dev/ttyS0 record /tmp/x" << "Device must be one device path";
+        QTest::newRow("device with quote, hash, backslash") << "device" << "/dev/\"x#\\y" << "Device must be one";
+        QTest::newRow("speed with an option after it") << "speed" << "115200 init /bin/false" << "Speed must be one of 4800, 9600,";
+        QTest::newRow("speed with a leading zero") << "speed" << "0115200" << "Speed must be one of";
+        QTest::newRow("password naming a file") << "password" << "@/etc/shadow" << "Password must not begin with \"@/\"";
+        QTest::newRow("password with @ and no slash") << "password" << "@etc/x" << "";
     }
 
     void applyInputProblems()
@@ -319,31 +319,52 @@ private slots:
     }
 
     // No reason: bound, PIN and link key gone, service restarted (failing commands are no failure); else no change.
+    void bluetoothBinding_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("reason");   // the one failure says this; empty: bound
+        QTest::newRow("bound") << "/dev/rfcomm0" << dunEntry << "";
+        QTest::newRow("lower-case address, channel 30") << "/dev/rfcomm1" << "0a:1b:2c:3d:4e:5f,30" << "";
+        QTest::newRow("no DUN entry") << "/dev/rfcomm0" << "" << "No DUN entry is chosen";
+        QTest::newRow("address not hex, channel 31") << "/dev/rfcomm0" << "0:11:22:33:44:5G,31 x" << "is not an address XX:XX:XX:XX:XX:XX";
+        QTest::newRow("device outside /dev") << "/tmp/rfcomm0" << dunEntry << "not a device in /dev/";
+        QTest::newRow("device in a subfolder") << "/dev/bt/rfcomm0" << dunEntry << "BlueZ binds only /dev/rfcomm0 to";
+        QTest::newRow("device 255") << "/dev/rfcomm255" << dunEntry << "";
+        QTest::newRow("device 256") << "/dev/rfcomm256" << dunEntry << "BlueZ binds only";
+        QTest::newRow("device with leading zeros") << "/dev/rfcomm007" << dunEntry << "BlueZ binds only";
+        QTest::newRow("folder at rfcomm.conf") << "/dev/rfcomm0" << dunEntry << "Is a directory";
+    }
     void bluetoothBinding()
     {
-        const QList<std::tuple<QString, QString, QString>> rows = { { "/dev/rfcomm0", dunEntry, "" },
-            { "/dev/rfcomm1", "0a:1b:2c:3d:4e:5f,30", "" }, { "/dev/rfcomm0", "", "No DUN entry is chosen" },
-            { "/dev/rfcomm0", "0:11:22:33:44:5G,31 x", "is not an address XX:XX:XX:XX:XX:XX" },
-            { "/tmp/rfcomm0", dunEntry, "not a device in /dev/" }, { "/dev/bt/rfcomm0", dunEntry, "BlueZ binds only /dev/rfcomm0 to" },
-            { "/dev/rfcomm255", dunEntry, "" }, { "/dev/rfcomm256", dunEntry, "BlueZ binds only" }, { "/dev/rfcomm007", dunEntry, "BlueZ binds only" },
-            { "/dev/rfcomm0", dunEntry, "Is a directory" } };
-        for (const auto &[device, entry, reason] : rows) {
-            Scratch scratch;
-            const SystemLayout &layout = scratch.layout;
-            QVERIFY(putFile(layout.bluetoothPin, "1234\n") && putFile(layout.linkKey, "key\n"));
-            QVERIFY(reason == "Is a directory" ? QDir().mkdir(layout.rfcommConf) : putFile(layout.rfcommConf, "old\n"));
-            RecordingRunner runner;
-            runner.exitStatus = 127;
-            const FileFailures failures = bindingFailures(layout, runner, device, entry);
-            const QString bound = "old\n" + device.mid(5) + " {\n    bind yes;\n    device " + entry.left(17) + ";\n    channel "
-                + entry.mid(18) + ";\n    comment \"Generated by BT dial-up network applet.\";\n}\n";
-            QCOMPARE(fileContent(layout.rfcommConf), reason.isEmpty() ? bound.toUtf8() : QByteArray(QFileInfo(layout.rfcommConf).isDir() ? "<unreadable>" : "old\n"));
-            QCOMPARE(QFile::exists(layout.bluetoothPin) || QFile::exists(layout.linkKey), !reason.isEmpty());
-            QCOMPARE(runner.commands, reason.isEmpty() ? QList<QStringList>({ { "pccardctl", "eject" },
-                     layout.bluetoothRestart, { "pccardctl", "insert" } }) : QList<QStringList>());
-            QVERIFY2(reason.isEmpty() ? failures.isEmpty() : failures.size() == 1 && failures.first().path == layout.rfcommConf
-                     && reasonText(failures.first().reason).contains(reason), qPrintable(reason));
+        QFETCH(QString, device);
+        QFETCH(QString, entry);
+        QFETCH(QString, reason);
+        Scratch scratch;
+        const SystemLayout &layout = scratch.layout;
+        QVERIFY(putFile(layout.bluetoothPin, "1234\n"));
+        QVERIFY(putFile(layout.linkKey, "key\n"));
+        QVERIFY(reason == "Is a directory" ? QDir().mkdir(layout.rfcommConf) : putFile(layout.rfcommConf, "old\n"));
+        RecordingRunner runner;
+        runner.exitStatus = 127;
+        const FileFailures failures = bindingFailures(layout, runner, device, entry);
+        const QString bound = "old\n" + device.mid(5) + " {\n    bind yes;\n    device " + entry.left(17) + ";\n    channel "
+            + entry.mid(18) + ";\n    comment \"Generated by BT dial-up network applet.\";\n}\n";
+        QCOMPARE(fileContent(layout.rfcommConf), reason.isEmpty() ? bound.toUtf8() : QByteArray(QFileInfo(layout.rfcommConf).isDir() ? "<unreadable>" : "old\n"));
+        QCOMPARE(QFile::exists(layout.bluetoothPin), !reason.isEmpty());
+        QCOMPARE(QFile::exists(layout.linkKey), !reason.isEmpty());
+        QCOMPARE(runner.commands, reason.isEmpty() ? QList<QStringList>({ { "pccardctl", "eject" },
+                 layout.bluetoothRestart, { "pccardctl", "insert" } }) : QList<QStringList>());
+        QCOMPARE(failures.size(), reason.isEmpty() ? 0 : 1);
+        if (!reason.isEmpty()) {
+            QCOMPARE(failures.first().path, layout.rfcommConf);
+            QVERIFY2(reasonText(failures.first().reason).contains(reason), qPrintable(reasonText(failures.first().reason)));
         }
+    }
+
+    // A command's end: its exit status, or that it crashed or never started.
+    void commandStatuses()
+    {
         ProcessRunner real;
         QCOMPARE(QList<int>({ runToEnd(real, { "/bin/sh", "-c", "exit 3" }).status, runToEnd(real, { "/bin/sh", "-c", "kill -KILL $$" }).status,
                               runToEnd(real, { "/nonexistent/program" }).status, runToEnd(real, {}).status }),

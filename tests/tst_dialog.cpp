@@ -201,8 +201,7 @@ private slots:
         QVERIFY(catcher.boxes.size() == 1 && catcher.boxes[0].contains("not available on this system") && runner.commands.size() == 3);
     }
 
-    // As an ordinary user the privileged helper writes the same files, binds the same and deletes; without the rights
-    // the box says why in plain words and the account file is still saved.
+    // As an ordinary user the privileged helper writes the same files, binds the same and deletes.
     void throughTheHelper()
     {
         Scratch scratch;
@@ -225,31 +224,49 @@ private slots:
         QCOMPARE(fileContent(scratch.layout.rfcommConf), rfcommConfText("/dev/rfcomm0", "00:11:22:33:44:55,12").toUtf8());
         dialog.del_account_button->click();
         settle(dialog);
-        QVERIFY(!QFile::exists(scratch.layout.peerFile("Office")) && runner.commands.isEmpty());
+        QVERIFY(!QFile::exists(scratch.layout.peerFile("Office")));
+        QCOMPARE(runner.commands, QList<QStringList>());
+    }
 
-        const QList<std::pair<QStringList, QString>> denials = {
-            { { "sh", "-c", "cat >/dev/null; exit 126" }, "The administrator's password was not given." },
-            { { "sh", "-c", "echo No agent. >&2; exit 127" }, "The system did not allow it, or the helper -c is not installed.\nNo agent." },
-            { { "/nonexistent/pkexec", "helper" }, "Install the package \"pkexec\", or run this program as root." },
-            { { "sh", "-c", "cat >/dev/null; echo '{\"version\":1,\"notWritten\":[],\"failures\":[],\"commandProblems\":[]}'" },
-              "The helper's answer could not be read." } };   // an answer of another shape
-        for (const auto &[helper, why] : denials) {
-            scratch.layout.applyHelper = scratch.layout.deleteHelper = helper;
-            PPPConfig denied(nullptr, nullptr, scratch.layout, &runner);
-            catcher.boxes.clear();
-            fillOffice(denied, "Denied");
-            clickApply(denied);
-            const QString box = catcher.boxes.value(0);
-            QVERIFY2(catcher.boxes.size() == 1 && box.startsWith("Apply: The system files were not written:\n") && box.contains(why)
-                         && box.endsWith(".\nThe account's own settings were saved."), qPrintable(box));
-            QVERIFY(QFile::exists(scratch.accountFile("Denied")) && !QFile::exists(scratch.layout.peerFile("Denied")));
-            QVERIFY(putFile(scratch.layout.peerFile("Denied"), "peer\n"));   // a Delete without the rights keeps the account
-            denied.del_account_button->click();
-            settle(denied);
-            QVERIFY2(catcher.boxes.size() == 2 && catcher.boxes[1].endsWith(why + "\nThe account was kept."), qPrintable(catcher.boxes[1]));
-            QVERIFY(QFile::exists(scratch.accountFile("Denied")) && accountList(denied).contains("Denied"));
-            QVERIFY(QFile::remove(scratch.layout.peerFile("Denied")));
-        }
+    // Without the rights the box says why in plain words: the account file is still saved, a Delete keeps the account.
+    void helperDenials_data()
+    {
+        QTest::addColumn<QStringList>("helper");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("password not given") << QStringList { "sh", "-c", "cat >/dev/null; exit 126" } << "The administrator's password was not given.";
+        QTest::newRow("not allowed, with the agent's words") << QStringList { "sh", "-c", "echo No agent. >&2; exit 127" }
+                                                            << "The system did not allow it, or the helper -c is not installed.\nNo agent.";
+        QTest::newRow("no pkexec") << QStringList { "/nonexistent/pkexec", "helper" } << "Install the package \"pkexec\", or run this program as root.";
+        QTest::newRow("answer of another shape") << QStringList { "sh", "-c", "cat >/dev/null; echo '{\"version\":1,\"notWritten\":[],\"failures\":[],\"commandProblems\":[]}'" }
+                                                 << "The helper's answer could not be read.";
+    }
+    void helperDenials()
+    {
+        QFETCH(QStringList, helper);
+        QFETCH(QString, why);
+        Scratch scratch;
+        scratch.layout.throughHelper = true;
+        scratch.layout.applyHelper = scratch.layout.deleteHelper = helper;
+        PPPConfig denied(nullptr, nullptr, scratch.layout, &runner);
+        BoxCatcher catcher;
+        fillOffice(denied, "Denied");
+        clickApply(denied);
+        QCOMPARE(catcher.boxes.size(), 1);
+        const QString box = catcher.boxes[0];
+        QVERIFY2(box.startsWith("Apply: The system files were not written:\n"), qPrintable(box));
+        QVERIFY2(box.contains(why), qPrintable(box));
+        QVERIFY2(box.endsWith(".\nThe account's own settings were saved."), qPrintable(box));
+        QVERIFY(QFile::exists(scratch.accountFile("Denied")));
+        QVERIFY(!QFile::exists(scratch.layout.peerFile("Denied")));
+        QVERIFY(QDir().mkpath(scratch.layout.peersDir));
+        QVERIFY(putFile(scratch.layout.peerFile("Denied"), "peer\n"));   // a Delete without the rights keeps the account
+        denied.del_account_button->click();
+        settle(denied);
+        QCOMPARE(catcher.boxes.size(), 2);
+        QVERIFY2(catcher.boxes[1].endsWith(why + "\nThe account was kept."), qPrintable(catcher.boxes[1]));
+        QVERIFY(QFile::exists(scratch.accountFile("Denied")));
+        QVERIFY(accountList(denied).contains("Denied"));
+        QVERIFY(QFile::exists(scratch.layout.peerFile("Denied")));
     }
 
     // The helper has no translations: it answers codes, and a German user running the dialog as themselves reads its
@@ -290,36 +307,49 @@ private slots:
 
     // Input a file could not hold as typed is refused in one box and writes no file at all; a broken binding replaces
     // nothing; a file that cannot be written is reported, the others still written.
+    void refusedInput_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("box");   // what the one box says
+        QTest::newRow("line feed in the phone") << "phone" << "555\nlock" << "No file was written:\nPhone holds a control";
+        QTest::newRow("name leading out of the folder") << "acname" << "../evil" << "cannot be used as a file name";
+        QTest::newRow("line feed in the gateway") << "gateway" << "10.0.0.1\nx" << "Gateway holds a control";
+        QTest::newRow("blank after the name") << "acname" << "Office " << "Name begins or ends with a blank";
+        QTest::newRow("no-break space before the password") << "password" << "\u00A0pw" << "Password begins or ends with a blank";
+        QTest::newRow("name too long for a file") << "acname" << QString(236, 'n') << ": File name too long";
+        QTest::newRow("DUN entry not an address") << "dun" << "00:11:22:33:44,1" << "rfcomm.conf: The DUN entry";
+        QTest::newRow("file in place of the peers folder") << "peers" << "" << "/etc/ppp/peers/Office: Not a directory";
+    }
     void refusedInput()
     {
-        const QList<std::tuple<QString, QString, QString>> rows = {   // field, value, what the box says
-            { "phone", "555\nlock", "No file was written:\nPhone holds a control" }, { "acname", "../evil", "cannot be used as a file name" },
-            { "gateway", "10.0.0.1\nx", "Gateway holds a control" }, { "acname", "Office ", "Name begins or ends with a blank" },
-            { "password", "\u00A0pw", "Password begins or ends with a blank" }, { "acname", QString(236, 'n'), ": File name too long" },
-            { "dun", "00:11:22:33:44,1", "rfcomm.conf: The DUN entry" }, { "peers", "", "/etc/ppp/peers/Office: Not a directory" } };
-        for (const auto &[field, value, box] : rows) {
-            Scratch scratch;
-            QVERIFY(putFile(scratch.layout.rfcommConf, "old binding\n") && (field != "peers" || putFile(scratch.layout.peersDir, "")));
-            PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-            dialog.bluetooth_button->click();
-            dialog.deviceList->addItem(field == "dun" ? value : field == "peers" ? "" : "00:11:22:33:44:55,1");
-            fillOffice(dialog, field == "acname" ? value : "Office", field == "phone" ? value : "555");
-            if (auto *edit = dialog.findChild<QLineEdit *>(field))
-                edit->setText(value);
-            const QString typed = dialog.acname->currentText();
-            dialog.acname->clear();
-            dialog.acname->setEditText(typed);
-            BoxCatcher catcher;
-            clickApply(dialog);
-            QVERIFY2(catcher.boxes.size() == 1 && catcher.boxes.first().contains(box), qPrintable(catcher.boxes.join('|')));
-            QCOMPARE(fileContent(scratch.layout.rfcommConf), QByteArray("old binding\n"));
-            QVERIFY(runner.commands.isEmpty() && !QFile::exists(scratch.root + "/evil"));
-            const QStringList written = QDir(scratch.home + "/Choices/common").entryList(QDir::Files | QDir::Hidden)
-                + QDir(scratch.root + "/etc/ppp").entryList(QDir::Files);
-            QCOMPARE(written, field == "dun" ? QStringList({ "Network-PPP-Office.conf", "chap-secrets", "dialup-peers", "dialup.lock", "pap-secrets" })
-                              : field == "peers" ? QStringList({ "Network-PPP-Office.conf", "dialup.lock", "peers" }) : QStringList());
-            QCOMPARE(accountList(dialog).size(), int(!written.isEmpty()));   // refused input is not listed
-        }
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, box);
+        Scratch scratch;
+        QVERIFY(putFile(scratch.layout.rfcommConf, "old binding\n"));
+        QVERIFY(field != "peers" || putFile(scratch.layout.peersDir, ""));
+        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
+        dialog.bluetooth_button->click();
+        dialog.deviceList->addItem(field == "dun" ? value : field == "peers" ? "" : "00:11:22:33:44:55,1");
+        fillOffice(dialog, field == "acname" ? value : "Office", field == "phone" ? value : "555");
+        if (auto *edit = dialog.findChild<QLineEdit *>(field))
+            edit->setText(value);
+        const QString typed = dialog.acname->currentText();
+        dialog.acname->clear();
+        dialog.acname->setEditText(typed);
+        BoxCatcher catcher;
+        clickApply(dialog);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes[0].contains(box), qPrintable(catcher.boxes[0]));
+        QCOMPARE(fileContent(scratch.layout.rfcommConf), QByteArray("old binding\n"));
+        QCOMPARE(runner.commands, QList<QStringList>());
+        QVERIFY(!QFile::exists(scratch.root + "/evil"));
+        const QStringList written = QDir(scratch.home + "/Choices/common").entryList(QDir::Files | QDir::Hidden)
+            + QDir(scratch.root + "/etc/ppp").entryList(QDir::Files);
+        QCOMPARE(written, field == "dun" ? QStringList({ "Network-PPP-Office.conf", "chap-secrets", "dialup-peers", "dialup.lock", "pap-secrets" })
+                          : field == "peers" ? QStringList({ "Network-PPP-Office.conf", "dialup.lock", "peers" }) : QStringList());
+        QCOMPARE(accountList(dialog).size(), int(!written.isEmpty()));   // refused input is not listed
     }
 
     // A peer file this program did not write (pon's "provider") is replaced or removed only on Yes, whoever decides (the
@@ -478,47 +508,57 @@ private slots:
         }
     }
 
-    // One form through the languages: each change of language re-texts it without changing a value shown (the speed
-    // list is refilled: a listed and an extra speed stay); a name for every field, label clicks reach their fields,
-    // mnemonics unique per page.
+    // A change of language re-texts the form without changing a value shown (the speed list is refilled: a listed and
+    // an extra speed stay); a name for every field, label clicks reach their fields, mnemonics unique per page.
+    void languagesAndAccessibility_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("rate");
+        QTest::newRow("German, an extra speed") << "C" << "de_DE.UTF-8" << "Einwahl" << "2400";
+        QTest::newRow("French, a listed speed") << "de_DE.UTF-8" << "fr_FR.UTF-8" << "Accès commuté" << "9600";
+        QTest::newRow("Spanish, an extra speed") << "fr_FR.UTF-8" << "es_ES.UTF-8" << "Acceso telefónico" << "2400";
+        QTest::newRow("English, a listed speed") << "es_ES.UTF-8" << "C" << "Dial-up" << "9600";
+    }
     void languagesAndAccessibility()
     {
-        startIn("C");
+        QFETCH(QString, from);
+        QFETCH(QString, lang);
+        QFETCH(QString, title);
+        QFETCH(QString, rate);
+        startIn(qPrintable(from));
         PPPConfigBase form;
-        QString rate = "2400";   // not listed; then a listed one, in turns
-        form.speed->addItem(rate);
+        if (form.speed->findText(rate) < 0)
+            form.speed->addItem(rate);
         form.speed->setCurrentText(rate);
         form.gateway->setText("gateway");
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        for (const auto &[lang, title] : QList<QPair<const char *, QString>>{
-                 { "de_DE.UTF-8", "Einwahl" }, { "fr_FR.UTF-8", "Accès commuté" }, { "es_ES.UTF-8", "Acceso telefónico" }, { "C", "Dial-up" } }) {
-            startIn(lang);
-            QCoreApplication::sendPostedEvents();
-            QCOMPARE(form.windowTitle() + form.speed->currentText() + form.gateway->text(), title + rate + "gateway");
-            for (int page = 0; page < form.TabWidget2->count(); ++page) {
-                form.TabWidget2->setCurrentIndex(page);
-                QSet<int> mnemonics;
-                for (QWidget *w : form.TabWidget2->currentWidget()->findChildren<QWidget *>()) {
-                    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
-                    QVERIFY2(!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !a->text(QAccessible::Name).isEmpty()
-                             || !a->relations(QAccessible::Labelled).isEmpty(), qPrintable(w->objectName()));
-                    const QString text = w->property("text").toString();   // labels and buttons say something, tabs too
-                    QVERIFY(!form.TabWidget2->tabText(page).isEmpty() && (!text.isEmpty() || w == form.del_account_button
-                            || !w->inherits("QLabel") && !w->inherits("QAbstractButton")));
-                    const int key = QKeySequence::mnemonic(text)[0].toCombined();
-                    QVERIFY2(!key || !mnemonics.contains(key), qPrintable(w->objectName()));
-                    mnemonics.insert(key);
-                    if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy() && label->isEnabled()) {
-                        QTest::mouseClick(label, Qt::LeftButton);
-                        QCOMPARE(QApplication::focusWidget(), label->buddy());
-                    }
+        startIn(qPrintable(lang));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(form.windowTitle(), title);
+        QCOMPARE(form.speed->currentText(), rate);
+        QCOMPARE(form.gateway->text(), QString("gateway"));
+        for (int page = 0; page < form.TabWidget2->count(); ++page) {
+            form.TabWidget2->setCurrentIndex(page);
+            QVERIFY(!form.TabWidget2->tabText(page).isEmpty());
+            QSet<int> mnemonics;
+            for (QWidget *w : form.TabWidget2->currentWidget()->findChildren<QWidget *>()) {
+                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+                QVERIFY2(!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !a->text(QAccessible::Name).isEmpty()
+                         || !a->relations(QAccessible::Labelled).isEmpty(), qPrintable(w->objectName()));
+                const QString text = w->property("text").toString();   // labels and buttons say something
+                QVERIFY2(!text.isEmpty() || w == form.del_account_button || !w->inherits("QLabel") && !w->inherits("QAbstractButton"),
+                         qPrintable(w->objectName()));
+                const int key = QKeySequence::mnemonic(text)[0].toCombined();
+                QVERIFY2(!key || !mnemonics.contains(key), qPrintable(w->objectName()));
+                mnemonics.insert(key);
+                if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy() && label->isEnabled()) {
+                    QTest::mouseClick(label, Qt::LeftButton);
+                    QCOMPARE(QApplication::focusWidget(), label->buddy());
                 }
             }
-            rate = rate == "2400" ? "9600" : "2400";
-            if (form.speed->findText(rate) < 0)
-                form.speed->addItem(rate);
-            form.speed->setCurrentText(rate);
         }
     }
 };
