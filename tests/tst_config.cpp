@@ -86,13 +86,29 @@ private slots:
         QVERIFY(config.textValue("null", "fb").isNull());
         QCOMPARE(config.numberValue("null", 7) + config.numberValue("absent", 7), 14);
         QCOMPARE(config.listValue("list", ';'), QStringList({ "a", "b c" }));
-        for (const auto &[text, number] : QList<QPair<QString, int>>{ { " \t+12 ", 12 }, { "-2147483648", INT_MIN },
-                                                                      { "0", 0 }, { "12abc", 0 }, { "2147483648", 0 } }) {
-            config.putText("k", text);
-            QCOMPARE(config.numberValue("k", 7), number);
-            QCOMPARE(config.flagValue("k", true), number != 0);
-        }
         qunsetenv("LANG");
+    }
+
+    // A number is a whole 32-bit decimal, else 0; a flag is a number other than 0.
+    void numberValues_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("blanks and a plus") << " \t+12 " << 12;
+        QTest::newRow("smallest") << "-2147483648" << INT_MIN;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("letters after the digits") << "12abc" << 0;
+        QTest::newRow("past the largest") << "2147483648" << 0;
+    }
+    void numberValues()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        Config config(fileWith(""), ExactPath);
+        config.selectGroup("G");
+        config.putText("k", text);
+        QCOMPARE(config.numberValue("k", 7), number);
+        QCOMPARE(config.flagValue("k", true), number != 0);
     }
 
     // Scrambled values come back whole; a hand-damaged one gives what came before the damage.
@@ -102,7 +118,8 @@ private slots:
         config.selectGroup("G");
         for (const QString &secret : { QString("s3cret ab"), QString("Grüße 😀"), QString(1, QChar(0xffff)), QString() }) {
             config.putScrambled("pw", secret);
-            QVERIFY(config.rawValue("pw").isNull() == secret.isEmpty() && !config.rawValue("pw").contains("ab"));
+            QCOMPARE(config.rawValue("pw").isNull(), secret.isEmpty());
+            QVERIFY(!config.rawValue("pw").contains("ab"));
             QCOMPARE(config.scrambledValue("pw", "fb"), secret.isEmpty() ? "fb" : secret);
         }
         config.putScrambled("pw", "ab");
@@ -116,7 +133,9 @@ private slots:
     {
         const mode_t oldMask = ::umask(0);
         const QString existing = fileWith("[G]\n"), fresh = scratch.dir.filePath("fresh"), victim = fileWith("victim\n");
-        QVERIFY(QDir().mkpath(fresh) && qputenv("HOME", QFile::encodeName(fresh)) && QFile::link(victim, existing + ".new"));
+        QVERIFY(QDir().mkpath(fresh));
+        QVERIFY(qputenv("HOME", QFile::encodeName(fresh)));
+        QVERIFY(QFile::link(victim, existing + ".new"));
         flushedFiles.clear();
         Config(existing, ExactPath).selectGroup("Secret");
         Config("Network-PPP-First", UserChoices).selectGroup("Secret");
@@ -124,7 +143,8 @@ private slots:
         const QString first = fresh + "/Choices/common/Network-PPP-First.conf";
         QCOMPARE(QList<int>({ modeOf(existing), modeOf(first), modeOf(fresh + "/Choices"), modeOf(fresh + "/Choices/common") }),
                  QList<int>({ 0600, 0600, 0700, 0700 }));
-        QVERIFY(fileContent(existing) == "[G]\n[Secret]\n" && fileContent(victim) == "victim\n");
+        QCOMPARE(fileContent(existing), QByteArray("[G]\n[Secret]\n"));
+        QCOMPARE(fileContent(victim), QByteArray("victim\n"));
         QCOMPARE(flushedFiles, QStringList({ existing + ".new", scratch.dir.path(), first + ".new", fresh + "/Choices/common" }));
         qputenv("HOME", QFile::encodeName(scratch.home));
     }

@@ -101,34 +101,43 @@ private slots:
         QVERIFY2(QFile::exists(PPPD_PROGRAM), "scripts/install-deps test installs the ppp package");
     }
 
-    void pppdAndChatGetWhatWasTyped()
+    // Each row: a field of the form and what was typed into it (the tag shows it in quotes).
+    void pppdAndChatGetWhatWasTyped_data()
     {
-        const QList<QPair<QString, QString>> rows = { { "", "" }, { "init", "A\"B\\C$D`E'F$(id)" }, { "init", "AT\\N3\\\\" },
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        const QList<QPair<QString, QString>> rows = { { "worked example", "" }, { "init", "A\"B\\C$D`E'F$(id)" }, { "init", "AT\\N3\\\\" },
             { "init", "AT^SYSCFG=2,2,3FFFFFFF,1,2;\\Q3" }, { "init", "@/dev/null" }, { "init", "EOT" }, { "init", "" }, { "init", "AT+CGDCONT=1,\"IP\",\"web.vodafone.de\"" },
             { "phone", "+49 (30) 555 1234" }, { "phone", "5;$(id)'\"\\`|&>x^M\\T" }, { "phone", "*99#" }, { "phone", "#777" }, { "account", "it's #1 \"x\"\\ Сеть" },
-            { "user", "J \"Doe\" \\ o'n #1" }, { "user", "" }, { "demand", "" } };   // chat's own escapes, a file, a chat word
-        for (const auto &[field, typed] : rows) {
-            PeerValues values;
-            values.device = "/dev/ttyS0";
-            values.initString = field == "init" ? typed : "ATZ";
-            values.phone = field == "phone" ? typed : "555";
-            values.userName = field == "user" ? typed : "guest";
-            values.accountName = field == "account" ? typed : "Office";
-            values.dialMode = field == "demand" ? 2 : 1;
-            const QString peer = scratch.filePath("peer");
-            QVERIFY(putFile(peer, peerFileText(values).toUtf8()));
+            { "user", "J \"Doe\" \\ o'n #1" }, { "user", "" }, { "demand dialing", "" } };   // chat's own escapes, a file, a chat word
+        for (const auto &[field, typed] : rows)
+            QTest::addRow("%s \"%s\"", qPrintable(field), qPrintable(typed)) << field << typed;
+    }
+    void pppdAndChatGetWhatWasTyped()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        PeerValues values;
+        values.device = "/dev/ttyS0";
+        values.initString = field == "init" ? typed : "ATZ";
+        values.phone = field == "phone" ? typed : "555";
+        values.userName = field == "user" ? typed : "guest";
+        values.accountName = field == "account" ? typed : "Office";
+        values.dialMode = field == "demand dialing" ? 2 : 1;
+        const QString peer = scratch.filePath("peer");
+        QVERIFY(putFile(peer, peerFileText(values).toUtf8()));
 
-            const QByteArray options = inPrivateNamespace({ "dryrun", scratch.path(), PPPD_PROGRAM, peer });
-            for (const char *option : { "/dev/ttyS0", "115200", "crtscts", "noipdefault", "modem", "noauth", "usepeerdns", "defaultroute" })
-                QVERIFY2(options.contains("\n" + QByteArray(option) + "\t\t# "), options.constData());
-            QCOMPARE(printedOption(options, "remotename"), values.accountName);
-            QCOMPARE(printedOption(options, "user"), values.userName.isEmpty() ? "<absent>" : values.userName);
-            QCOMPARE(printedOption(options, "idle") + printedOption(options, "connect-delay"), QString("1206000"));
+        const QByteArray options = inPrivateNamespace({ "dryrun", scratch.path(), PPPD_PROGRAM, peer });
+        for (const char *option : { "/dev/ttyS0", "115200", "crtscts", "noipdefault", "modem", "noauth", "usepeerdns", "defaultroute" })
+            QVERIFY2(options.contains("\n" + QByteArray(option) + "\t\t# "), options.constData());
+        QCOMPARE(printedOption(options, "remotename"), values.accountName);
+        QCOMPARE(printedOption(options, "user"), values.userName.isEmpty() ? "<absent>" : values.userName);
+        QCOMPARE(printedOption(options, "idle"), QString("120"));
+        QCOMPARE(printedOption(options, "connect-delay"), QString("6000"));
 
-            QVERIFY(putFile(scratch.filePath("ATDTX99#"), ""));   // what an unquoted *99# would match in the shell
-            QCOMPARE(modemReceives(printedOption(options, "connect"), scratch.path()),
-                     QByteArrayList({ values.initString.toUtf8(), "ATDT" + values.phone.toUtf8(), "chat ended" }));
-        }
+        QVERIFY(putFile(scratch.filePath("ATDTX99#"), ""));   // what an unquoted *99# would match in the shell
+        QCOMPARE(modemReceives(printedOption(options, "connect"), scratch.path()),
+                 QByteArrayList({ values.initString.toUtf8(), "ATDT" + values.phone.toUtf8(), "chat ended" }));
     }
 };
 
