@@ -90,8 +90,11 @@ private slots:
         {
             const SystemFilesLock other(scratch.layout);
             const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw");
-            QVERIFY(!other.failure() && failures.size() == 1 && reasonText(failures.first().reason).contains("Another program"));
-            QVERIFY(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry) && fileContent(peer) == "old\n");
+            QVERIFY(!other.failure());
+            QCOMPARE(failures.size(), 1);
+            QVERIFY2(reasonText(failures.first().reason).contains("Another program"), qPrintable(reasonText(failures.first().reason)));
+            QVERIFY(writeRfcommConf(scratch.layout, "/dev/rfcomm0", dunEntry));
+            QCOMPARE(fileContent(peer), QByteArray("old\n"));
         }
         RecordingRunner runner;
         const FileFailures failures = writeAccountFiles(scratch.layout, workedExample(), "pw")
@@ -356,10 +359,8 @@ private slots:
         QCOMPARE(runner.commands, reason.isEmpty() ? QList<QStringList>({ { "pccardctl", "eject" },
                  layout.bluetoothRestart, { "pccardctl", "insert" } }) : QList<QStringList>());
         QCOMPARE(failures.size(), reason.isEmpty() ? 0 : 1);
-        if (!reason.isEmpty()) {
-            QCOMPARE(failures.first().path, layout.rfcommConf);
-            QVERIFY2(reasonText(failures.first().reason).contains(reason), qPrintable(reasonText(failures.first().reason)));
-        }
+        QCOMPARE(failures.value(0).path, reason.isEmpty() ? QString() : layout.rfcommConf);
+        QVERIFY2(reasonText(failures.value(0).reason).contains(reason), qPrintable(reasonText(failures.value(0).reason)));
     }
 
     // A command's end: its exit status, or that it crashed or never started.
@@ -384,7 +385,9 @@ private slots:
             + bindingFailures(layout, runner, "/dev/rfcomm01", dunEntry, true);
         QCOMPARE(runner.commands, QList<QStringList>({ { layout.rfcommTool, "release", "rfcomm1" },
                                                        { layout.rfcommTool, "bind", "rfcomm1", "00:11:22:33:44:55", "1" } }));
-        QVERIFY(failures.size() == 2 && reasonText(failures[0].reason) == runner.message && failures[1].path == "/dev/rfcomm01");
+        QCOMPARE(failures.size(), 2);
+        QCOMPARE(reasonText(failures[0].reason), runner.message);
+        QCOMPARE(failures[1].path, QString("/dev/rfcomm01"));
         QVERIFY(fileContent(layout.rfcommConf).contains("rfcomm1 {\n    bind yes;\n    device 00:11:22:33:44:55;\n    channel 1;"));
     }
 

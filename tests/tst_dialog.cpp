@@ -193,12 +193,17 @@ private slots:
         dialog.defaultroute->setChecked(true);
         QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
         const QByteArray settings = fileContent(scratch.accountFile("Office"));
-        QVERIFY(settings.contains("\nBTDUN = 00:11:22:33:44:55,12\n") && settings.contains("\ndefaultroute = 1\n") && runner.commands.size() == 3);
-        QVERIFY(fileContent(scratch.layout.rfcommConf).contains("channel 12;") && fileContent(scratch.layout.peerFile("Office")).startsWith("/dev/rfcomm0\n"));
+        QVERIFY(settings.contains("\nBTDUN = 00:11:22:33:44:55,12\n"));
+        QVERIFY(settings.contains("\ndefaultroute = 1\n"));
+        QCOMPARE(runner.commands.size(), 3);
+        QVERIFY(fileContent(scratch.layout.rfcommConf).contains("channel 12;"));
+        QVERIFY(fileContent(scratch.layout.peerFile("Office")).startsWith("/dev/rfcomm0\n"));
         QCOMPARE(catcher.boxes, QStringList());
         QVERIFY(QFile::remove(scratch.layout.bluetoothRestart[0]));   // neither the service script nor the rfcomm tool
         QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
-        QVERIFY(catcher.boxes.size() == 1 && catcher.boxes[0].contains("not available on this system") && runner.commands.size() == 3);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes[0].contains("not available on this system"), qPrintable(catcher.boxes[0]));
+        QCOMPARE(runner.commands.size(), 3);
     }
 
     // As an ordinary user the privileged helper writes the same files, binds the same and deletes.
