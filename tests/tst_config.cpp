@@ -133,9 +133,7 @@ private slots:
     {
         const mode_t oldMask = ::umask(0);
         const QString existing = fileWith("[G]\n"), fresh = scratch.dir.filePath("fresh"), victim = fileWith("victim\n");
-        QVERIFY(QDir().mkpath(fresh));
-        QVERIFY(qputenv("HOME", QFile::encodeName(fresh)));
-        QVERIFY(QFile::link(victim, existing + ".new"));
+        QVERIFY(QDir().mkpath(fresh) && qputenv("HOME", QFile::encodeName(fresh)) && QFile::link(victim, existing + ".new"));
         flushedFiles.clear();
         Config(existing, ExactPath).selectGroup("Secret");
         Config("Network-PPP-First", UserChoices).selectGroup("Secret");

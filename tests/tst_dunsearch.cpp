@@ -72,8 +72,8 @@ private slots:
         Scratch scratch;
         SystemLayout layout = scratch.layout;
         layout.sdptool = scratch.dir.filePath("sdp tool;exit 1");
-        QVERIFY(QFile::copy(TESTDATA_DIR "/sdptool/fake-sdptool", layout.sdptool));
-        QVERIFY(QFile::setPermissions(layout.sdptool, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::copy(TESTDATA_DIR "/sdptool/fake-sdptool", layout.sdptool)
+                && QFile::setPermissions(layout.sdptool, QFile::ReadOwner | QFile::ExeOwner));
         const QString ready = scratch.dir.filePath("ready");
         qputenv("FAKE_SDPTOOL_OUTPUT", QFile::encodeName(TESTDATA_DIR "/sdptool/" + output.section(' ', -1)));
         qputenv("FAKE_SDPTOOL_READY", output.startsWith("cancel") ? QFile::encodeName(ready) : QByteArray());
