@@ -1,0 +1,281 @@
+#include "core/connection/connection.h"
+#include "core/connection/modemmanagerquery.h"
+
+#include "support/testsupport.h"
+
+#include <QtTest>
+
+#include <csignal>
+
+using State = PppdOutput::State;
+using Code = ConnectionReason::Code;
+Q_DECLARE_METATYPE(ConnectionReason::Code)
+
+namespace {
+
+bool put(const QString &path, const QByteArray &content)
+{
+    return QDir().mkpath(QFileInfo(path).path()) && putFile(path, content);
+}
+
+// What chat -s -v and pppd print for a call that comes up with PAP.
+const QByteArray dialled = "abort on (BUSY)\nsend (ATZ^M)\nexpect (OK)\nOK\n -- got it\nsend (ATDT555^M)\n"
+                           "expect (CONNECT)\nCONNECT\n -- got it\nSerial connection established.\n"
+                           "Using interface ppp7\nConnect: ppp7 <--> /dev/ttyS0\nPAP authentication succeeded\n";
+const QByteArray addresses = "local  IP address 10.0.0.2\nremote IP address 10.0.0.1\n"
+                             "primary   DNS address 10.0.0.53\nsecondary DNS address 10.0.0.54\n";
+
+QList<int> statesOf(const QByteArray &transcript)
+{
+    PppdOutput output;
+    QList<int> states;
+    for (const QByteArray &line : transcript.split('\n')) {
+        output.feed(line + '\n');
+        if (states.isEmpty() || states.last() != output.state)
+            states << output.state;
+    }
+    return states;
+}
+
+} // namespace
+
+class TestConnection : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // No system bus: ModemManager's answer is "unknown" (see modemManagerUnknownAtOnce).
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/dialup-test-bus");
+    }
+
+    void states_data()
+    {
+        QTest::addColumn<QByteArray>("transcript");
+        QTest::addColumn<QList<int>>("states");
+        QTest::newRow("dialled, authenticated, up, stopped")
+            << dialled + addresses + "Terminating on signal 15\n"
+            << QList<int>{ State::Dialling, State::ModemConnected, State::Authenticating,
+                           State::Connected, State::Disconnecting };
+        QTest::newRow("demand link waits, dials on traffic, waits again")
+            << "Using interface ppp0\nStarting link\n" + dialled + addresses + "Connection terminated.\n"
+            << QList<int>{ State::WaitingForTraffic, State::Dialling, State::ModemConnected,
+                           State::Authenticating, State::Connected, State::WaitingForTraffic };
+        QTest::newRow("modem hangs up") << dialled + addresses + "Modem hangup\n"
+            << QList<int>{ State::Dialling, State::ModemConnected, State::Authenticating,
+                           State::Connected, State::Disconnecting };
+    }
+    void states()
+    {
+        QFETCH(QByteArray, transcript);
+        QFETCH(QList<int>, states);
+        QCOMPARE(statesOf(transcript), states);
+    }
+
+    // The link's facts; lines split anywhere, a line of 1 MB, binary bytes and the password change nothing else.
+    void robustAndMasked()
+    {
+        QByteArray junk(1 << 20, '\x01');
+        junk[5] = '\n';
+        junk += "\x80\xff pw=s3cret \x1b[2J\n";
+        const QByteArray stream = dialled + junk + "send (s3cret^M)\n" + addresses + "Sent 123 bytes, received 456 bytes.";
+        PppdOutput output("s3cret");
+        QStringList lines;
+        for (qsizetype at = 0; at < stream.size(); at += 7777)
+            lines += output.feed(stream.mid(at, 7777));
+        lines += output.finish();
+        const QString all = lines.join('\n');
+        QVERIFY2(!all.contains("s3cret") && all.contains("send (********^M)"), qPrintable(lines.last()));
+        QVERIFY(std::all_of(lines.cbegin(), lines.cend(), [](const QString &line) {
+            return line.size() <= PppdOutput::maxLineBytes && !line.contains(QChar(0x1b)) && !line.contains(QChar(1));
+        }));
+        const PppdOutput::Link expected{ "ppp7", "/dev/ttyS0", "10.0.0.2", "10.0.0.1", "10.0.0.53", "10.0.0.54" };
+        QVERIFY(output.link == expected);
+        QCOMPARE(QList<qint64>({ output.facts.sentBytes, output.facts.receivedBytes }), QList<qint64>({ 123, 456 }));
+        QCOMPARE(lines.size(), dialled.count('\n') + 3 + addresses.count('\n') + 1);
+    }
+
+    void reasons_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("stopRequested");
+        QTest::addColumn<Code>("code");
+        QTest::addColumn<QStringList>("arguments");
+        const QList<QPair<int, Code>> plain = { { 0, Code::EndedByPeer }, { 1, Code::Fatal }, { 2, Code::OptionError },
+            { 3, Code::NotAllowed }, { 4, Code::NoKernelSupport }, { 8, Code::ConnectScriptFailed },
+            { 10, Code::NegotiationFailed }, { 11, Code::PeerRefusedAuth }, { 12, Code::Idle },
+            { 13, Code::ConnectTimeLimit }, { 15, Code::NoEchoReplies }, { 16, Code::ModemHangup },
+            { 17, Code::LoopedBack }, { 18, Code::InitScriptFailed }, { 9, Code::OtherExit } };
+        for (const auto &[status, code] : plain)
+            QTest::addRow("status %d", status) << QByteArray() << status << false << code
+                                               << (code == Code::OtherExit ? QStringList("9") : QStringList());
+        const auto chat = [](const char *failed) { return QByteArray("send (ATDT555^M)\n") + failed + "\nConnect script failed\n"; };
+        QTest::newRow("busy") << chat("Failed (BUSY)") << 8 << false << Code::Busy << QStringList();
+        QTest::newRow("no carrier") << chat("Failed (NO CARRIER)") << 8 << false << Code::NoCarrier << QStringList();
+        QTest::newRow("no dialtone") << chat("Failed (NO DIALTONE)") << 8 << false << Code::NoDialtone << QStringList();
+        QTest::newRow("modem error") << chat("Failed (ERROR)") << 8 << false << Code::ModemError << QStringList();
+        QTest::newRow("no answer in time") << chat("alarm\nFailed") << 8 << false << Code::NoAnswer << QStringList();
+        QTest::newRow("other abort") << chat("Failed (VOICE)") << 8 << false << Code::ModemAbort << QStringList("VOICE");
+        QTest::newRow("never applied") << QByteArray("pppd: Can't open options file /etc/ppp/peers/Office: No such file or directory\n")
+                                       << 2 << false << Code::NoPeerFile << QStringList("Office");
+        QTest::newRow("port locked") << QByteArray("Device ttyS0 is locked by pid 300\n") << 6 << false << Code::PortLocked << QStringList("ttyS0");
+        QTest::newRow("port not opened") << QByteArray("Failed to open /dev/ttyUSB0: Device or resource busy\n") << 7 << false
+                                         << Code::PortOpenFailed << QStringList("/dev/ttyUSB0");
+        QTest::newRow("CHAP refused") << QByteArray("CHAP authentication failed\n") << 19 << false << Code::AuthenticationFailed << QStringList("CHAP");
+        QTest::newRow("stopped here") << QByteArray("Terminating on signal 15\n") << 5 << true << Code::Disconnected << QStringList();
+        QTest::newRow("stopped elsewhere") << QByteArray("Terminating on signal 2\n") << 5 << false << Code::StoppedBySignal << QStringList("2");
+        QTest::newRow("followed: PAP refused") << QByteArray("PAP authentication failed\nModem hangup\n") << -1 << false
+                                               << Code::AuthenticationFailed << QStringList("PAP");
+        QTest::newRow("followed: busy") << chat("Failed (BUSY)") << -1 << false << Code::Busy << QStringList();
+        QTest::newRow("followed: stopped here") << QByteArray("Terminating on signal 15\n") << -1 << true << Code::Disconnected << QStringList();
+        QTest::newRow("followed: no log") << QByteArray() << -1 << false << Code::EndedUnknown << QStringList();
+    }
+    void reasons()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(int, status);
+        QFETCH(bool, stopRequested);
+        QFETCH(Code, code);
+        QFETCH(QStringList, arguments);
+        PppdOutput output;
+        output.feed(log);
+        const ConnectionReason reason = ConnectionReason::fromEnd(status, stopRequested, output, "Office");
+        QCOMPARE(reason.code, code);
+        QCOMPARE(reason.arguments, arguments);
+    }
+
+    // A scratch process table, interfaces and lock folder: pon's own shell and another account's pppd are not it.
+    void findingPppdAndWhoHoldsThePort()
+    {
+        Scratch scratch;
+        const SystemLayout &layout = scratch.layout;
+        QVERIFY(put(layout.procDir + "/90/cmdline", QByteArray("/bin/sh\0/usr/bin/pon\0Office\0", 26)));
+        QVERIFY(put(layout.procDir + "/95/cmdline", QByteArray("/usr/sbin/pppd\0call\0Office2\0", 28)));
+        QVERIFY(put(layout.procDir + "/100/cmdline", QByteArray("/usr/sbin/pppd\0call\0Office\0", 27)));
+        QVERIFY(put(layout.procDir + "/300/comm", "minicom\n") && put(layout.serialLockDir + "/LCK..ttyS0", "       300\n"));
+        QVERIFY(put(layout.pppdPidDir + "/ppp2.pid", "95\n") && put(layout.pppdPidDir + "/ppp3.pid", "100\n"));
+        QVERIFY(put(layout.netClassDir + "/ppp3/statistics/rx_bytes", "4567\n")
+                && put(layout.netClassDir + "/ppp3/statistics/tx_bytes", "123\n"));
+        QCOMPARE(QList<qint64>({ PppdProcess::find(layout, "Office"), PppdProcess::find(layout, "Home") }), QList<qint64>({ 100, 0 }));
+        QCOMPARE(PppdProcess::interfaceOf(layout, 100), QString("ppp3"));
+        const PppdProcess::Counters counters = PppdProcess::counters(layout, "ppp3");
+        QCOMPARE(QList<qint64>({ counters.received, counters.sent }), QList<qint64>({ 4567, 123 }));
+        const ConnectionReason holder = ConnectionReason{ Code::PortLocked, { "ttyS0" } }.withPortHolder(layout);
+        QCOMPARE(holder.arguments, QStringList({ "ttyS0", "minicom", "300" }));
+        QCOMPARE(holder.code, Code::PortInUse);
+    }
+
+    // pppd runs for root and its group (dip on Debian) only.
+    void groupNeededToDial()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath("pppd");
+        QVERIFY(putFile(program, "", 0750) && ::chown(QFile::encodeName(program).constData(), 0, 0) == 0);
+        QCOMPARE(ConnectionReason::missingGroup(program, 1000, { 1000, 24 }), QString("root"));
+        QCOMPARE(ConnectionReason::missingGroup(program, 1000, { 1000, 0 }), QString());
+        QCOMPARE(ConnectionReason::missingGroup(program, 0, {}), QString());
+    }
+
+    // The stand-in pppd prints a call's lines and ends as the row says; hangUpAt: the state Disconnect is pressed in.
+    void dialling_data()
+    {
+        QTest::addColumn<QByteArray>("scenario");
+        QTest::addColumn<int>("hangUpAt");
+        QTest::addColumn<QList<int>>("states");
+        QTest::addColumn<Code>("code");
+        const QList<int> failed = { State::Dialling, State::Disconnected };
+        QTest::newRow("up, counted, stopped") << dialled + addresses + "send (s3cret^M)\n@hold" << int(State::Connected)
+            << QList<int>{ State::Dialling, State::ModemConnected, State::Authenticating, State::Connected,
+                           State::Disconnecting, State::Disconnected } << Code::Disconnected;
+        QTest::newRow("deaf to SIGTERM") << "@deaf\n" + dialled + "@hold" << int(State::Authenticating)
+            << QList<int>{ State::Dialling, State::ModemConnected, State::Authenticating, State::Disconnecting,
+                           State::Disconnected } << Code::KilledAfterTimeout;
+        QTest::newRow("busy") << QByteArray("send (ATDT555^M)\nFailed (BUSY)\nConnect script failed\n@exit 8")
+                              << int(State::Idle) << failed << Code::Busy;
+        QTest::newRow("peer file gone, said on standard error")
+            << QByteArray("2>pppd: Can't open options file /etc/ppp/peers/Standin: No such file or directory\n@exit 2")
+            << int(State::Idle) << failed << Code::NoPeerFile;
+        QTest::newRow("port held") << QByteArray("Device ttyS0 is locked by pid 300\n@exit 6") << int(State::Idle) << failed
+                                   << Code::PortInUse;
+        QTest::newRow("port not opened, no ModemManager") << QByteArray("Failed to open /dev/ttyUSB0: Device or resource busy\n@exit 7")
+                                                           << int(State::Idle) << failed << Code::PortOpenFailed;
+        QTest::newRow("pppd missing") << QByteArray("@no pppd") << int(State::Idle) << QList<int>{ State::Disconnected }
+                                      << Code::PppdMissing;
+        QTest::newRow("log folder unwritable") << QByteArray("@no log") << int(State::Idle)
+                                               << QList<int>{ State::Disconnected } << Code::LogUnwritable;
+    }
+    void dialling()
+    {
+        QFETCH(QByteArray, scenario);
+        QFETCH(int, hangUpAt);
+        QFETCH(QList<int>, states);
+        QFETCH(Code, code);
+        Scratch scratch;
+        SystemLayout layout = scratch.layout;
+        layout.pppd = scenario == "@no pppd" ? scratch.root + "/usr/sbin/pppd" : QString(TESTDATA_DIR "/pppd-standin/pppd");
+        if (scenario == "@no log")
+            layout.connectionLogDir = scratch.root + "/etc/ppp/options/dialup";
+        QVERIFY(put(scratch.root + "/etc/ppp/options", "") && put(scratch.root + "/scenario", scenario));
+        QVERIFY(put(layout.procDir + "/300/comm", "minicom\n") && put(layout.serialLockDir + "/LCK..ttyS0", "       300\n"));
+        QVERIFY(put(layout.netClassDir + "/ppp7/statistics/rx_bytes", "4567\n"));
+        qputenv("PPPD_SCENARIO", QFile::encodeName(scratch.root + "/scenario"));
+        Connection connection(layout, "Standin");
+        connection.setSecret("s3cret");
+        connection.stopGraceMs = 300;
+        QList<int> seen;
+        connect(&connection, &Connection::stateChanged, [&](State state) {
+            seen << state;
+            if (state == hangUpAt)
+                connection.disconnectAccount();
+        });
+        QSignalSpy finished(&connection, &Connection::finished);
+        connection.connectAccount();
+        QVERIFY(finished.size() || finished.wait(5000));
+        QCOMPARE(seen, states);
+        QCOMPARE(connection.reason().code, code);
+        QVERIFY(!connection.log().join('\n').contains("s3cret"));
+        if (hangUpAt == State::Connected)
+            QCOMPARE(connection.counters().received, 4567);
+    }
+
+    // A second window finds the first one's pppd and reads its log; closing a window leaves pppd running.
+    void secondWindowFollows()
+    {
+        Scratch scratch;
+        SystemLayout layout = scratch.layout;
+        layout.pppd = TESTDATA_DIR "/pppd-standin/pppd";
+        QVERIFY(put(scratch.root + "/scenario", dialled + addresses + "@hold"));
+        qputenv("PPPD_SCENARIO", QFile::encodeName(scratch.root + "/scenario"));
+        auto *first = new Connection(layout, "Standin");
+        first->connectAccount();
+        QTRY_COMPARE(first->state(), State::Connected);
+        const qint64 pid = first->pid();
+        const QStringList log = first->log();
+        delete first;
+        layout.procDir = "/proc";
+        Connection second(layout, "Standin");
+        second.connectAccount();
+        QCOMPARE(QList<qint64>({ second.pid(), qint64(::kill(pid_t(pid), 0)) }), QList<qint64>({ pid, 0 }));
+        QCOMPARE(second.state(), State::Connected);
+        QCOMPARE(second.log(), log);
+        QSignalSpy finished(&second, &Connection::finished);
+        second.disconnectAccount();
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(second.reason().code, Code::Disconnected);
+    }
+
+    void modemManagerUnknownAtOnce()
+    {
+        ModemManagerQuery query;
+        QSignalSpy answered(&query, &ModemManagerQuery::answered);
+        QElapsedTimer clock;
+        clock.start();
+        query.ask("/dev/ttyUSB0");
+        QVERIFY(answered.wait(1000) && clock.elapsed() < 500);
+        QCOMPARE(answered.first().first().value<ModemManagerQuery::Answer>(), ModemManagerQuery::Unknown);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConnection)
+#include "tst_connection.moc"
