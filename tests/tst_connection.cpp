@@ -3,6 +3,7 @@
 
 #include "support/testsupport.h"
 
+#include <QtDBus>
 #include <QtTest>
 
 #include <csignal>
@@ -37,7 +38,39 @@ QList<int> statesOf(const QByteArray &transcript)
     return states;
 }
 
+struct ModemPort {
+    QString name;
+    uint kind;
+};
+QDBusArgument &operator<<(QDBusArgument &argument, const ModemPort &port)
+{
+    argument.beginStructure();
+    argument << port.name << port.kind;
+    argument.endStructure();
+    return argument;
+}
+const QDBusArgument &operator>>(const QDBusArgument &argument, ModemPort &) { return argument; }
+using Interfaces = QMap<QString, QVariantMap>;
+
+// GetManagedObjects with one modem: primary port cdc-wdm0, ports cdc-wdm0 (QMI) and ttyUSB2 (AT).
+class FakeModemManager : public QDBusVirtualObject
+{
+public:
+    QString introspect(const QString &) const override { return QString(); }
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &bus) override
+    {
+        const QVariantMap modem = { { "PrimaryPort", "cdc-wdm0" },
+                                    { "Ports", QVariant::fromValue(QList<ModemPort>{ { "cdc-wdm0", 6 }, { "ttyUSB2", 3 } }) } };
+        const QMap<QDBusObjectPath, Interfaces> objects = {
+            { QDBusObjectPath("/org/freedesktop/ModemManager1/Modem/0"),
+              { { "org.freedesktop.ModemManager1.Modem", modem }, { "org.freedesktop.DBus.Properties", {} } } } };
+        return bus.send(message.createReply(QVariant::fromValue(objects)));
+    }
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(ModemPort)
 
 class TestConnection : public QObject
 {
@@ -45,8 +78,12 @@ class TestConnection : public QObject
 private slots:
     void initTestCase()
     {
-        // No system bus: ModemManager's answer is "unknown" (see modemManagerUnknownAtOnce).
+        // No system bus: ModemManager's answer is "unknown".
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/dialup-test-bus");
+        qDBusRegisterMetaType<ModemPort>();
+        qDBusRegisterMetaType<QList<ModemPort>>();
+        qDBusRegisterMetaType<Interfaces>();
+        qDBusRegisterMetaType<QMap<QDBusObjectPath, Interfaces>>();
     }
 
     void states_data()
@@ -247,14 +284,17 @@ private slots:
         layout.pppd = TESTDATA_DIR "/pppd-standin/pppd";
         QVERIFY(put(scratch.root + "/scenario", dialled + addresses + "@hold"));
         qputenv("PPPD_SCENARIO", QFile::encodeName(scratch.root + "/scenario"));
-        auto *first = new Connection(layout, "Standin");
+        // Another test run's pppd is not this one's.
+        const QString account = "Standin" + QString::number(QCoreApplication::applicationPid());
+        auto *first = new Connection(layout, account);
         first->connectAccount();
         QTRY_COMPARE(first->state(), State::Connected);
         const qint64 pid = first->pid();
         const QStringList log = first->log();
         delete first;
         layout.procDir = "/proc";
-        Connection second(layout, "Standin");
+        const auto stop = qScopeGuard([pid] { ::kill(pid_t(pid), SIGKILL); });
+        Connection second(layout, account);
         second.connectAccount();
         QCOMPARE(QList<qint64>({ second.pid(), qint64(::kill(pid_t(pid), 0)) }), QList<qint64>({ pid, 0 }));
         QCOMPARE(second.state(), State::Connected);
@@ -265,15 +305,36 @@ private slots:
         QCOMPARE(second.reason().code, Code::Disconnected);
     }
 
-    void modemManagerUnknownAtOnce()
+    // ModemManager on a private bus answers as the real one: its modems' ports as a(su) beside the primary port.
+    void modemManagerHoldsThePort_data()
     {
-        ModemManagerQuery query;
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<ModemManagerQuery::Answer>("answer");
+        QTest::newRow("one of the ports") << "/dev/ttyUSB2" << ModemManagerQuery::Holds;
+        QTest::newRow("primary port") << "cdc-wdm0" << ModemManagerQuery::Holds;
+        QTest::newRow("another port") << "/dev/ttyUSB0" << ModemManagerQuery::Free;
+        QTest::newRow("no bus") << "/dev/ttyUSB2" << ModemManagerQuery::Unknown;
+    }
+    void modemManagerHoldsThePort()
+    {
+        QFETCH(QString, device);
+        QFETCH(ModemManagerQuery::Answer, answer);
+        QProcess daemon;
+        daemon.start("dbus-daemon", { "--session", "--nofork", "--print-address" });
+        QVERIFY(daemon.waitForReadyRead(5000));
+        const auto stop = qScopeGuard([&daemon] { daemon.kill(); daemon.waitForFinished(); });
+        const QString address = answer == ModemManagerQuery::Unknown ? "unix:path=/nonexistent/bus" : daemon.readLine().trimmed();
+        QDBusConnection service = QDBusConnection::connectToBus(address, QTest::currentDataTag() + QString("-mm"));
+        FakeModemManager fake;
+        QVERIFY(answer == ModemManagerQuery::Unknown || (service.registerVirtualObject("/org/freedesktop/ModemManager1", &fake)
+                                                         && service.registerService("org.freedesktop.ModemManager1")));
+        ModemManagerQuery query(QDBusConnection::connectToBus(address, QTest::currentDataTag()));
         QSignalSpy answered(&query, &ModemManagerQuery::answered);
         QElapsedTimer clock;
         clock.start();
-        query.ask("/dev/ttyUSB0");
-        QVERIFY(answered.wait(1000) && clock.elapsed() < 500);
-        QCOMPARE(answered.first().first().value<ModemManagerQuery::Answer>(), ModemManagerQuery::Unknown);
+        query.ask(device);
+        QVERIFY(answered.wait(2000) && clock.elapsed() < 500);
+        QCOMPARE(answered.first().first().value<ModemManagerQuery::Answer>(), answer);
     }
 };
 

@@ -223,7 +223,7 @@ void Connection::conclude(const ConnectionReason &reason)
     if (reason.code != ConnectionReason::PortOpenFailed)
         return ended(reason);
     // A port that would not open is often ModemManager's.
-    auto *query = new ModemManagerQuery(this);
+    auto *query = new ModemManagerQuery(QDBusConnection::systemBus(), this);
     connect(query, &ModemManagerQuery::answered, this, [this, query, reason](ModemManagerQuery::Answer answer) {
         query->deleteLater();
         ended(answer == ModemManagerQuery::Holds ? ConnectionReason{ ConnectionReason::ModemManagerHolds, reason.arguments }

@@ -1,7 +1,6 @@
 #include "core/connection/modemmanagerquery.h"
 
 #include <QDBusArgument>
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -55,7 +54,6 @@ bool listsPort(const QDBusArgument &objects, const QString &port)
 void ModemManagerQuery::ask(const QString &device, int timeLimitMs)
 {
     const QString port = QFileInfo(device).fileName();
-    QDBusConnection bus = QDBusConnection::systemBus();
     if (port.isEmpty() || !bus.isConnected()) {
         QMetaObject::invokeMethod(this, [this] { emit answered(Unknown); }, Qt::QueuedConnection);
         return;

@@ -1,9 +1,10 @@
 #ifndef MODEMMANAGERQUERY_H
 #define MODEMMANAGERQUERY_H
 
+#include <QDBusConnection>
 #include <QObject>
 
-// Asks ModemManager on the system bus whether one of its modems uses a serial
+// Asks ModemManager on a bus (the system bus, in the program) whether one of its modems uses a serial
 // port, without waiting for the answer: it comes through answered(), within
 // the time limit, and at once as Unknown where there is no system bus or no
 // ModemManager on it (ModemManager is not started for the question).
@@ -14,12 +15,16 @@ public:
     enum Answer { Holds, Free, Unknown };
     Q_ENUM(Answer)
 
-    using QObject::QObject;
+    explicit ModemManagerQuery(const QDBusConnection &bus, QObject *parent = nullptr)
+        : QObject(parent), bus(bus) { }
     // device: "/dev/ttyUSB0" or "ttyUSB0".
     void ask(const QString &device, int timeLimitMs = 1000);
 
 signals:
     void answered(ModemManagerQuery::Answer answer);
+
+private:
+    QDBusConnection bus;
 };
 
 #endif
