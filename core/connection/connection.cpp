@@ -1,11 +1,13 @@
 #include "core/connection/connection.h"
 
 #include "core/connection/modemmanagerquery.h"
+#include "core/record/accountname.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 
@@ -77,8 +79,9 @@ bool Connection::attach()
     if (!found)
         return false;
     reset();
+    if (!watchEnd(found))
+        return false;
     followedPid = found;
-    watchEnd(found);
     const QString logPath = logFolder() + QLatin1Char('/') + account + QLatin1Char('-') + QString::number(found)
         + QStringLiteral(".log");
     if (QFileInfo::exists(logPath)) {
@@ -106,6 +109,8 @@ void Connection::connectAccount()
 void Connection::start()
 {
     reset();
+    if (!isSafeAccountName(account))
+        return ended({ ConnectionReason::NoPeerFile, { account } });
     if (!QFileInfo::exists(layout.pppd))
         return ended({ ConnectionReason::PppdMissing, { layout.pppd } });
     const QString group = ConnectionReason::missingGroup(layout.pppd);
@@ -116,6 +121,12 @@ void Connection::start()
     if (!QDir().mkpath(folder) || !probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return ended({ ConnectionReason::LogUnwritable, { starting } });
     probe.close();
+    // Earlier calls' logs: none of their pppds runs, or attach() had found it.
+    const QRegularExpression earlier(QLatin1Char('^') + QRegularExpression::escape(account) + QStringLiteral("-\\d+\\.log$"));
+    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+        if (earlier.match(name).hasMatch())
+            QFile::remove(folder + QLatin1Char('/') + name);
+    }
 
     process = new QProcess(this);
     process->setProgram(layout.pppd);
@@ -170,12 +181,12 @@ void Connection::follow(const QString &logPath)
     readLog();
 }
 
-void Connection::watchEnd(qint64 pid)
+bool Connection::watchEnd(qint64 pid)
 {
     // Not this program's child: its pidfd becomes readable when it ends.
     const int fd = int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
     if (fd < 0)
-        return;
+        return errno != ESRCH;
     endNotifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(endNotifier, &QSocketNotifier::activated, this, [this] {
         followedPid = 0;
@@ -183,6 +194,7 @@ void Connection::watchEnd(qint64 pid)
         ended(killed ? ConnectionReason{ ConnectionReason::KilledAfterTimeout, { QString::number(stopGraceMs / 1000) } }
                      : ConnectionReason::fromEnd(-1, stopRequested, output, account));
     });
+    return true;
 }
 
 void Connection::readLog(bool atEnd)

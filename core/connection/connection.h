@@ -90,7 +90,9 @@ private:
     void reset();
     void start();
     void follow(const QString &logPath);
-    void watchEnd(qint64 pid);
+    // False when pid has ended already. Without pidfds (Linux before 5.3)
+    // the end of a followed pppd goes unnoticed.
+    bool watchEnd(qint64 pid);
     // atEnd: pppd has ended, its last line may lack its newline.
     void readLog(bool atEnd = false);
     void ended(const ConnectionReason &reason);

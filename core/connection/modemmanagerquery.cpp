@@ -26,8 +26,7 @@ bool listsPort(const QDBusArgument &objects, const QString &port)
             objects.endMapEntry();
             if (interface != QLatin1String("org.freedesktop.ModemManager1.Modem"))
                 continue;
-            found = found || properties.value(QStringLiteral("PrimaryPort")).toString() == port;
-            // Ports: a(su), the port's name and its kind.
+            // Ports: a(su), each port's name (the primary one too) and its kind.
             const QDBusArgument ports = properties.value(QStringLiteral("Ports")).value<QDBusArgument>();
             if (ports.currentType() != QDBusArgument::ArrayType)
                 continue;
