@@ -183,7 +183,8 @@ private slots:
     }
 
     // A scratch process table, interfaces and lock folder: pon's own shell and another account's pppd are not it.
-    // Such a pppd (here a sleep) keeps no log here: Connected while its interface is there, Disconnect ends it.
+    // Such a pppd (here a sleep) keeps no log here: Connected while its interface is there, counted each second;
+    // Disconnect ends it.
     void findingPppdAndWhoHoldsThePort()
     {
         Scratch scratch;
@@ -210,6 +211,9 @@ private slots:
         QSignalSpy finished(&connection, &Connection::finished);
         QVERIFY(connection.attach() && connection.state() == State::Connected);
         QCOMPARE(QList<qint64>({ connection.counters().received, connection.counters().sent }), QList<qint64>({ 4567, 123 }));
+        QSignalSpy ticked(&connection, &Connection::linkChanged);
+        QVERIFY(put(layout.netClassDir + "/ppp3/statistics/rx_bytes", "5000\n") && ticked.wait(1500));
+        QCOMPARE(connection.counters().received, 5000);
         connection.disconnectAccount();
         QVERIFY(finished.wait(5000));
         QCOMPARE(connection.reason().code, Code::Disconnected);
