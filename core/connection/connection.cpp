@@ -68,6 +68,7 @@ void Connection::reset()
     output = PppdOutput(secret);
     lines.clear();
     lastReason = ConnectionReason();
+    bytes = PppdProcess::Counters();
     stopRequested = killed = false;
 }
 
@@ -122,7 +123,8 @@ void Connection::start()
         return ended({ ConnectionReason::LogUnwritable, { starting } });
     probe.close();
     // Earlier calls' logs: none of their pppds runs, or attach() had found it.
-    const QRegularExpression earlier(QLatin1Char('^') + QRegularExpression::escape(account) + QStringLiteral("-\\d+\\.log$"));
+    const QRegularExpression earlier(QLatin1Char('^') + QRegularExpression::escape(account)
+                                     + QStringLiteral("-\\d+\\.log$"));
     for (const QString &name : QDir(folder).entryList(QDir::Files)) {
         if (earlier.match(name).hasMatch())
             QFile::remove(folder + QLatin1Char('/') + name);
@@ -203,7 +205,7 @@ void Connection::readLog(bool atEnd)
         return;
     const PppdOutput::Link before = output.link;
     QStringList fresh;
-    const auto follow = [&](const QStringList &read) {
+    const auto take = [&](const QStringList &read) {
         fresh += read;
         if (fresh.size() > maxLogLines)
             fresh.remove(0, fresh.size() - maxLogLines);
@@ -215,11 +217,11 @@ void Connection::readLog(bool atEnd)
         for (qsizetype from = 0, end; from < chunk.size(); from = end + 1) {
             end = chunk.indexOf('\n', from);
             end = end < 0 ? chunk.size() - 1 : end;
-            follow(output.feed(chunk.mid(from, end + 1 - from)));
+            take(output.feed(chunk.mid(from, end + 1 - from)));
         }
     }
     if (atEnd)
-        follow(output.finish());
+        take(output.finish());
     if (fresh.isEmpty())
         return;
     lines += fresh;
