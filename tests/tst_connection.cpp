@@ -304,8 +304,10 @@ private slots:
         const QString account = "Standin" + QString::number(QCoreApplication::applicationPid());
         auto *first = new Connection(layout, account);
         first->connectAccount();
-        QTRY_COMPARE(first->state(), State::Connected);
         const qint64 pid = first->pid();
+        first->connectAccount();   // pressed twice: still the one pppd
+        QCOMPARE(first->pid(), pid);
+        QTRY_COMPARE(first->state(), State::Connected);
         const QStringList log = first->log();
         delete first;
         layout.procDir = "/proc";
