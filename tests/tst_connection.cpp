@@ -217,6 +217,8 @@ private slots:
         connection.disconnectAccount();
         QVERIFY(finished.wait(5000));
         QCOMPARE(connection.reason().code, Code::Disconnected);
+        pppd.waitForFinished();
+        QVERIFY2(!connection.attach(), "a pppd that has ended is not followed");
     }
 
     // pppd runs for root and its group (dip on Debian) only.

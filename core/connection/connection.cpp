@@ -23,7 +23,7 @@ Connection::Connection(const SystemLayout &layout, const QString &account, QObje
     connect(&clock, &QTimer::timeout, this, &Connection::tick);
     killTimer.setSingleShot(true);
     connect(&killTimer, &QTimer::timeout, this, [this] {
-        killed = ::kill(pid(), SIGKILL) == 0;
+        killed = pid() > 0 && ::kill(pid_t(pid()), SIGKILL) == 0;
     });
 }
 
@@ -31,7 +31,6 @@ Connection::~Connection()
 {
     if (process) {
         // pppd outlives the window; its end is still collected.
-        process->disconnect(this);
         process->setParent(nullptr);
         connect(process, &QProcess::finished, process, &QObject::deleteLater);
     }
