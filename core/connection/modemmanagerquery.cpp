@@ -64,9 +64,9 @@ void ModemManagerQuery::ask(const QString &device, int timeLimitMs)
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, timeLimitMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, port] {
         watcher->deleteLater();
-        const QDBusMessage reply = watcher->reply();
-        const QVariant objects = reply.arguments().value(0);
-        if (reply.type() != QDBusMessage::ReplyMessage || !objects.canConvert<QDBusArgument>())
+        // An error (no ModemManager, no answer in time) carries its text instead.
+        const QVariant objects = watcher->reply().arguments().value(0);
+        if (!objects.canConvert<QDBusArgument>())
             emit answered(Unknown);
         else
             emit answered(listsPort(objects.value<QDBusArgument>(), port) ? Holds : Free);
