@@ -49,7 +49,8 @@ public:
     // A running pppd goes on; one this object started is still reaped here.
     ~Connection() override;
 
-    // The account's password: masked in every log line from now on.
+    // The account's password: masked in every log line of the calls started
+    // or followed after this.
     void setSecret(const QString &password) { secret = password; }
     // How long pppd may take to end after SIGTERM before it is killed.
     int stopGraceMs = 10000;
