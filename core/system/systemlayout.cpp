@@ -33,8 +33,10 @@ SystemLayout SystemLayout::rootedAt(const QString &root)
     for (QString *path : { &layout.peersDir, &layout.papSecrets, &layout.chapSecrets,
                            &layout.rfcommConf, &layout.bluetoothPin, &layout.linkKey,
                            &layout.lockFile, &layout.peerRecord, &layout.bluetoothRestart[0], &layout.rfcommTool,
-                           &layout.providerDatabase, &layout.countryList, &layout.localeDir })
+                           &layout.providerDatabase, &layout.countryList, &layout.localeDir,
+                           &layout.serialLockDir, &layout.pppdPidDir, &layout.procDir, &layout.netClassDir })
         *path = root + *path;
+    layout.connectionLogDir = root + QStringLiteral("/run/user/dialup");
     // The scratch files are the caller's own.
     layout.throughHelper = false;
     return layout;

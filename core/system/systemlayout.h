@@ -52,6 +52,19 @@ struct SystemLayout
     QString countryList = QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json");
     QString localeDir = QStringLiteral("/usr/share/locale");
 
+    // Dialling (core/connection/): the pppd the user runs (setuid root on
+    // Debian, for root and group dip); where the serial ports' HDB lock files
+    // lie (LCK..<device name>); where pppd puts pppN.pid; the process table
+    // and the network interfaces read to find a running pppd and its bytes;
+    // the folder of the log of each pppd this program starts, empty for the
+    // user's runtime folder ($XDG_RUNTIME_DIR/dialup).
+    QString pppd = QStringLiteral("/usr/sbin/pppd");
+    QString serialLockDir = QStringLiteral("/var/lock");
+    QString pppdPidDir = QStringLiteral("/var/run");
+    QString procDir = QStringLiteral("/proc");
+    QString netClassDir = QStringLiteral("/sys/class/net");
+    QString connectionLogDir;
+
     static bool runsAsRoot();
     static QString installedApplyHelper();
     static QString installedDeleteHelper();
