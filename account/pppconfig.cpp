@@ -1,5 +1,6 @@
 #include "account/pppconfig.h"
 
+#include "account/connectionpanel.h"
 #include "account/dunsearch.h"
 #include "account/formvalues.h"
 #include "account/providerfill.h"
@@ -60,6 +61,8 @@ PPPConfig::PPPConfig(QWidget *parent, const char *name, const SystemLayout &syst
                qPrintable(missing.join(QLatin1String(", "))));
     Config::setOutOfSpaceNotice(showOutOfSpaceBox);
     setUpProviderButton(*this, system);
+    panel = new ConnectionPanel(*this, system, this);
+    connect(connect_button, &QPushButton::clicked, this, &PPPConfig::connectClicked);
     listAccounts();
 }
 
@@ -154,6 +157,9 @@ void PPPConfig::loadAccount(Config &store)
     const AccountRecord record = readAccountRecord(store);
     addAccountName(record.name);
     showRecordIn(*this, record);
+    // As the form shows them: a value the form cannot show is changed already.
+    appliedValues = fieldValues(recordShownIn(*this));
+    panel->showAccount(record.name, record.password);
     setBluetoothSearchEnabled(bluetooth_button->isChecked());
 }
 
@@ -174,6 +180,7 @@ void PPPConfig::new_account(const QString &str)
         loadedAccountStore = nullptr;
     }
     addAccountName(str);
+    panel->showAccount(str, password->text());
 }
 
 void PPPConfig::delete_account()
@@ -226,6 +233,8 @@ bool PPPConfig::hasSettingsFile(const QString &name)
 void PPPConfig::clearAccount()
 {
     showRecordIn(*this, AccountRecord());
+    appliedValues.clear();
+    panel->showAccount(acname->currentText(), QString());
     btPin->clear();
     setBluetoothSearchEnabled(false);
 }
@@ -279,6 +288,11 @@ Reasons PPPConfig::settingsInputProblems() const
 
 void PPPConfig::Apply()
 {
+    applyThen([] { });
+}
+
+void PPPConfig::applyThen(const std::function<void()> &applied)
+{
     if (job)
         return;
     const AccountRecord record = shownRecord();
@@ -290,7 +304,8 @@ void PPPConfig::Apply()
     }
     auto *apply = new ApplyJob(system, *runner, record, SystemJob::WithSettings, false, this);
     const QString name = record.name;
-    const auto report = [this, apply, name](const SystemResult &result) {
+    const QVariantMap values = fieldValues(record);
+    const auto report = [this, apply, name, values, applied](const SystemResult &result) {
         if (apply->savedNothing()) {
             QMessageBox::warning(this, tr("Apply"),
                                  tr("Nothing was saved: the peer file %1 was kept.\n"
@@ -299,11 +314,48 @@ void PPPConfig::Apply()
             return;
         }
         // A name without a settings file (it could not be saved) is no account.
-        if (hasSettingsFile(name))
+        if (hasSettingsFile(name)) {
             addAccountName(name);
+            appliedValues = values;
+        }
         reportApplyProblems(Reasons(), result);
+        if (result.succeeded() && hasSettingsFile(name))
+            applied();
     };
     runJob(apply, &PPPConfig::userAllowsReplacing, report);
+}
+
+AccountRecord PPPConfig::savedRecord() const
+{
+    Config store(accountSettingsName(acname->currentText()), UserChoices);
+    return readAccountRecord(store);
+}
+
+void PPPConfig::connectClicked()
+{
+    if (panel->isActive())
+        return panel->disconnectAccount();
+    if (job)
+        return;
+    const QString name = acname->currentText();
+    if (!hasSettingsFile(name) || !QFileInfo::exists(system.peerFile(name)))
+        return panel->refuse({ ConnectionReason::NoPeerFile, { name } });
+    if (fieldValues(shownRecord()) == appliedValues)
+        return panel->connectAccount(savedRecord().password);
+    QMessageBox question(QMessageBox::Question, tr("Connect"),
+                         tr("The form holds changes that are not applied yet."),
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    question.button(QMessageBox::Yes)->setText(tr("Apply and connect"));
+    question.button(QMessageBox::No)->setText(tr("Connect with the saved settings"));
+    question.setDefaultButton(QMessageBox::Yes);
+    switch (question.exec()) {
+    case QMessageBox::Yes:
+        return applyThen([this] { panel->connectAccount(savedRecord().password); });
+    case QMessageBox::No:
+        return panel->connectAccount(savedRecord().password);
+    default:
+        return;
+    }
 }
 
 void PPPConfig::runJob(SystemJob *started, bool (PPPConfig::*userAllows)(const QString &),
@@ -325,7 +377,7 @@ void PPPConfig::runJob(SystemJob *started, bool (PPPConfig::*userAllows)(const Q
         TabWidget2->setEnabled(true);
         if (std::exchange(languageChanged, false)) {
             QEvent change(QEvent::LanguageChange);
-            PPPConfigBase::changeEvent(&change);
+            changeEvent(&change);
         }
         done(result);
         if (std::exchange(closeWhenDone, false))
@@ -368,6 +420,8 @@ void PPPConfig::changeEvent(QEvent *event)
         return;
     }
     PPPConfigBase::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        panel->render();
 }
 
 bool PPPConfig::userAllowsReplacing(const QString &peerFile)

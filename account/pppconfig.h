@@ -11,6 +11,7 @@
 #include <memory>
 
 class Config;
+class ConnectionPanel;
 class WaitNotice;
 
 // The account editor: the dialog's behaviour behind the form. It keeps no
@@ -19,6 +20,7 @@ class WaitNotice;
 // and Delete run as jobs (ApplyJob, DeleteJob): meanwhile the form takes no
 // input, a busy notice shows what is waited for, a change of language waits,
 // and closing the window waits for the job's end, never stopping it halfway.
+// The row below the pages dials the shown account (ConnectionPanel).
 class PPPConfig : public PPPConfigBase
 {
     Q_OBJECT
@@ -58,9 +60,14 @@ private slots:
     void bt_selected() override;
     void delete_account() override;
     void new_account(const QString &str) override;
+    void connectClicked();
 
 private:
     void listAccounts();
+    // Applies the form; then, when everything was written, runs applied.
+    void applyThen(const std::function<void()> &applied);
+    // The shown account as its settings file keeps it.
+    AccountRecord savedRecord() const;
     // The account the form shows, under the name in the account list.
     AccountRecord shownRecord() const;
     void setPathButtons(bool serial, bool irda, bool bluetooth);
@@ -90,6 +97,8 @@ private:
     void reportApplyProblems(const Reasons &problems, const SystemResult &result);
 
     Config *loadedAccountStore = nullptr;
+    ConnectionPanel *panel = nullptr;
+    QVariantMap appliedValues;      // the form's fields as last loaded or applied
     SystemJob *job = nullptr;       // the running one, a child of the dialog
     WaitNotice *notice = nullptr;   // while a job waits
     bool closeWhenDone = false;

@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
 
 class ResultText
@@ -227,4 +230,106 @@ QString fileFailureText(const FileFailure &failure)
 {
     //: %1 is a file, %2 why it could not be written, read or removed
     return ResultText::tr("%1: %2").arg(failure.path, reasonText(failure.reason));
+}
+
+QString connectionReasonText(const ConnectionReason &reason)
+{
+    using R = ConnectionReason;
+    const QString arg = reason.arguments.value(0), second = reason.arguments.value(1);
+    switch (reason.code) {
+    case R::NoReason:
+        break;
+    case R::Disconnected:
+        return ResultText::tr("The connection was ended on request.");
+    case R::KilledAfterTimeout:
+        return ResultText::tr("pppd did not end within %1 seconds of being asked to and was stopped by force.").arg(arg);
+    case R::EndedByPeer:
+        return ResultText::tr("The other end closed the connection.");
+    case R::EndedUnknown:
+        return ResultText::tr("pppd has ended; its log does not say why.");
+    case R::PppdMissing:
+        //: %1 is the program's path
+        return ResultText::tr("The program %1 is not installed: install the package \"ppp\".").arg(arg);
+    case R::StartFailed:
+        //: %1 is the program's path, %2 the system's reason
+        return ResultText::tr("The program %1 could not be started: %2").arg(arg, second);
+    case R::NotInGroup: {
+        const passwd *user = ::getpwuid(::getuid());
+        const QString name = user ? QString::fromLocal8Bit(user->pw_name) : QStringLiteral("<user>");
+        //: %1 is a group (dip), %2 the user's login name; the command is typed as it stands
+        return ResultText::tr("Only root and the members of the group %1 may dial: an administrator adds you with "
+                              "the command \"adduser %2 %1\", and you log in again.")
+            .arg(arg, name);
+    }
+    case R::LogUnwritable:
+        return ResultText::tr("The connection log %1 could not be created, so nothing was dialled.").arg(arg);
+    case R::NotPermitted:
+        return ResultText::tr("pppd (process %1) runs for another user and cannot be stopped from here.").arg(arg);
+    case R::NoPeerFile:
+        return ResultText::tr("The account \"%1\" has no peer file: press Apply to write it, then Connect.").arg(arg);
+    case R::Fatal:
+        return ResultText::tr("pppd stopped on a fatal error; the log tells which.");
+    case R::OptionError:
+        return ResultText::tr("pppd refused an option of the peer file or of /etc/ppp/options; the log tells which.");
+    case R::NotAllowed:
+        return ResultText::tr("pppd refused to run for you: it must be setuid root, and the peer file's options "
+                              "must be ones it grants you.");
+    case R::NoKernelSupport:
+        return ResultText::tr("The kernel offers no PPP: load its module ppp_generic.");
+    case R::StoppedBySignal:
+        return arg.isEmpty() ? ResultText::tr("Another program stopped pppd.")
+                             : ResultText::tr("Another program stopped pppd (signal %1).").arg(arg);
+    case R::PortLocked:
+        return ResultText::tr("The port %1 is in use by another program.").arg(arg);
+    case R::PortInUse:
+        //: %1 is a device name, %2 a program's name, %3 its process id
+        return ResultText::tr("The port %1 is in use by %2 (process %3): end that program, then connect again.")
+            .arg(arg, second, reason.arguments.value(2));
+    case R::PortOpenFailed:
+        return ResultText::tr("The port %1 could not be opened: check that the modem is plugged in and the "
+                              "device is right.").arg(arg);
+    case R::ModemManagerHolds:
+        return ResultText::tr("ModemManager holds the modem on %1. To keep it away from that device, give the "
+                              "device the udev property ID_MM_DEVICE_IGNORE=1 in a rule under /etc/udev/rules.d, "
+                              "or stop ModemManager.").arg(arg);
+    case R::ConnectScriptFailed:
+        return ResultText::tr("The dialogue with the modem failed; the log shows where.");
+    case R::Busy:
+        return ResultText::tr("The line was busy.");
+    case R::NoCarrier:
+        return ResultText::tr("The modem found no carrier: no modem answered the call.");
+    case R::NoDialtone:
+        return ResultText::tr("The modem heard no dial tone: check the phone line.");
+    case R::ModemError:
+        return ResultText::tr("The modem answered ERROR: check the init string and the phone number.");
+    case R::NoAnswer:
+        return ResultText::tr("The modem did not answer in time.");
+    case R::ModemAbort:
+        return ResultText::tr("The modem answered %1, so dialling was given up.").arg(arg);
+    case R::NegotiationFailed:
+        return ResultText::tr("The link could not be negotiated with the other end.");
+    case R::PeerRefusedAuth:
+        return ResultText::tr("The other end refused to authenticate itself.");
+    case R::Idle:
+        return ResultText::tr("The connection was idle for the idle timeout and was ended.");
+    case R::ConnectTimeLimit:
+        return ResultText::tr("The connection reached its time limit and was ended.");
+    case R::NoEchoReplies:
+        return ResultText::tr("The other end stopped answering and the connection was ended.");
+    case R::ModemHangup:
+        return ResultText::tr("The modem hung up.");
+    case R::LoopedBack:
+        return ResultText::tr("The line is looped back: the modem hears itself.");
+    case R::InitScriptFailed:
+        return ResultText::tr("The modem's init script failed.");
+    case R::AuthenticationFailed:
+        //: %1 is PAP or CHAP
+        return arg.isEmpty() ? ResultText::tr("Authentication failed: check the username and the password.")
+                             : ResultText::tr("Authentication (%1) failed: check the username and the password.").arg(arg);
+    case R::OtherExit:
+        return ResultText::tr("pppd ended with exit status %1.").arg(arg);
+    case R::Crashed:
+        return ResultText::tr("pppd crashed.");
+    }
+    return QString();
 }

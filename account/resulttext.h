@@ -1,6 +1,7 @@
 #ifndef RESULTTEXT_H
 #define RESULTTEXT_H
 
+#include "core/connection/connectionreason.h"
 #include "core/system/reason.h"
 
 #include <QStringList>
@@ -12,6 +13,8 @@ struct FileFailure;
 // arguments put in; an errno value worded as the system words it.
 QString reasonText(const Reason &reason);
 QStringList reasonTexts(const Reasons &reasons);
+// Why a connection attempt ended, as one sentence.
+QString connectionReasonText(const ConnectionReason &reason);
 // "<path>: <reason>".
 QString fileFailureText(const FileFailure &failure);
 

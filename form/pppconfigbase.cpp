@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -75,6 +76,7 @@ PPPConfigBase::PPPConfigBase(QWidget *parent, const char *name, bool modal, Qt::
     buildNetworkPage();
     TabWidget2->addTab(tab_3, QString());
     Form1Layout->addWidget(TabWidget2);
+    buildConnectionRow();
 
     setBuddies();
     languageChange();
@@ -84,6 +86,34 @@ PPPConfigBase::PPPConfigBase(QWidget *parent, const char *name, bool modal, Qt::
 }
 
 PPPConfigBase::~PPPConfigBase() = default;
+
+void PPPConfigBase::buildConnectionRow()
+{
+    auto *row = new QHBoxLayout;
+    row->setObjectName("connectionRowLayout");
+    row->setContentsMargins(6, 6, 6, 6);
+    row->setSpacing(6);
+    // The status wraps: its longest line (Connected, with the addresses)
+    // must fit beside the buttons on a narrow screen.
+    connection_status = make<QLabel>(this, "connection_status");
+    connection_status->setWordWrap(true);
+    connection_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connection_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(connection_status, 1);
+    connection_details = makeButton(this, "connection_details");
+    connection_details->setCheckable(true);
+    row->addWidget(connection_details);
+    connect_button = makeButton(this, "connect_button");
+    row->addWidget(connect_button);
+    Form1Layout->addLayout(row);
+
+    connection_log = make<QPlainTextEdit>(this, "connection_log");
+    connection_log->setReadOnly(true);
+    connection_log->setMaximumBlockCount(3000);
+    connection_log->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connection_log->setVisible(false);
+    Form1Layout->addWidget(connection_log);
+}
 
 void PPPConfigBase::buildAccountPage()
 {
@@ -389,6 +419,7 @@ void PPPConfigBase::connectSignals()
     connect(del_account_button, &QPushButton::clicked, this, &PPPConfigBase::delete_account);
     connect(acname, &QComboBox::textActivated, this, &PPPConfigBase::new_account);
     connect(apply_button, &QPushButton::clicked, this, &PPPConfigBase::Apply);
+    connect(connection_details, &QPushButton::toggled, connection_log, &QWidget::setVisible);
 }
 
 void PPPConfigBase::setFocusChain()
@@ -399,6 +430,7 @@ void PPPConfigBase::setFocusChain()
         btdevice, atdial, speed, crtscts, connectdelay, deviceList, searchDevice,
         dial_manual, dial_idle, dial_demand, idletime,
         defaultroute, gateway, usepeerdns, dns1, dns2,
+        connection_details, connect_button, connection_log,
     };
     for (int i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
@@ -498,4 +530,6 @@ void PPPConfigBase::languageChange()
     TextLabel1_2_3->setText(tr("&First DNS"));
     TextLabel1_2_2_2->setText(tr("&Second DNS"));
     TabWidget2->setTabText(TabWidget2->indexOf(tab_3), tr("Network"));
+    connect_button->setText(tr("Connect"));
+    connection_details->setText(tr("Details"));
 }

@@ -14,6 +14,7 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -24,8 +25,8 @@ class QVBoxLayout;
 class QWidget;
 class RadioGroupBox;
 
-// The dial-up dialog's form: three pages ("Account", "Modem", "Network") with
-// every widget, its texts, ranges and initial state, the keyboard focus order
+// The dial-up dialog's form: three pages ("Account", "Modem", "Network") and
+// the connection row below them, with every widget, its texts, ranges and initial state, the keyboard focus order
 // and the connections to the slots below. It holds no account logic: PPPConfig
 // derives from it, reads and writes the widgets through the members, which
 // carry the widgets' object names, and overrides the slots.
@@ -100,6 +101,13 @@ public:
     QLabel *TextLabel1_2_3;
     QLabel *TextLabel1_2_2_2;
 
+    // Below the pages: the shown account's connection, its log behind the
+    // checkable Details button (hidden until it is checked).
+    QLabel *connection_status;
+    QPushButton *connect_button;
+    QPushButton *connection_details;
+    QPlainTextEdit *connection_log;
+
     // Without the provider list the button is off and its tooltip names the
     // package that brings the list.
     void setProviderListAvailable(bool available);
@@ -140,6 +148,7 @@ private:
     void buildAccountPage();
     void buildModemPage();
     void buildNetworkPage();
+    void buildConnectionRow();
     void setBuddies();
     void connectSignals();
     void setFocusChain();

@@ -27,6 +27,50 @@ und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionPanel</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Dialling…</source>
+        <translation>Wählt…</translation>
+    </message>
+    <message>
+        <source>Connected to the modem</source>
+        <translation>Mit dem Modem verbunden</translation>
+    </message>
+    <message>
+        <source>Authenticating…</source>
+        <translation>Anmeldung…</translation>
+    </message>
+    <message>
+        <source>Connected: %1 to %2, name servers %3, for %4; %5 in, %6 out</source>
+        <extracomment>%1 local address, %2 remote address, %3 name servers, %4 duration (h:mm:ss), %5 and %6 amounts of data</extracomment>
+        <translation>Verbunden: %1 mit %2, Namensserver %3, seit %4; %5 empfangen, %6 gesendet</translation>
+    </message>
+    <message>
+        <source>Waiting for traffic</source>
+        <translation>Wartet auf Datenverkehr</translation>
+    </message>
+    <message>
+        <source>Disconnecting…</source>
+        <translation>Trennt…</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Disconnected: %1</source>
+        <translation>Getrennt: %1</translation>
+    </message>
+</context>
+<context>
     <name>PPPConfig</name>
     <message>
         <source>These files could not be written:</source>
@@ -109,6 +153,22 @@ Soll sie ersetzt werden?</translation>
 Remove it as well?</source>
         <translation>Die Peer-Datei %1 gehört zu keinem Konto dieses Programms.
 Soll sie ebenfalls entfernt werden?</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>The form holds changes that are not applied yet.</source>
+        <translation>Das Formular enthält Änderungen, die noch nicht angewendet sind.</translation>
+    </message>
+    <message>
+        <source>Apply and connect</source>
+        <translation>Anwenden und verbinden</translation>
+    </message>
+    <message>
+        <source>Connect with the saved settings</source>
+        <translation>Mit den gespeicherten Einstellungen verbinden</translation>
     </message>
 </context>
 <context>
@@ -260,6 +320,14 @@ Soll sie ebenfalls entfernt werden?</translation>
     <message>
         <source>Provider…</source>
         <translation>Anbieter…</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
     </message>
 </context>
 <context>
@@ -592,6 +660,167 @@ Soll sie ebenfalls entfernt werden?</translation>
     <message>
         <source>The helper refused the request: it asks to apply an account, which this helper does not do.</source>
         <translation>Das Hilfsprogramm hat die Anfrage abgelehnt: Sie verlangt, ein Konto anzuwenden, was dieses Hilfsprogramm nicht tut.</translation>
+    </message>
+    <message>
+        <source>The connection was ended on request.</source>
+        <translation>Die Verbindung wurde auf Wunsch beendet.</translation>
+    </message>
+    <message>
+        <source>pppd did not end within %1 seconds of being asked to and was stopped by force.</source>
+        <translation>pppd hat sich %1 Sekunden nach der Aufforderung nicht beendet und wurde zwangsweise gestoppt.</translation>
+    </message>
+    <message>
+        <source>The other end closed the connection.</source>
+        <translation>Die Gegenstelle hat die Verbindung beendet.</translation>
+    </message>
+    <message>
+        <source>pppd has ended; its log does not say why.</source>
+        <translation>pppd hat sich beendet; sein Protokoll sagt nicht, warum.</translation>
+    </message>
+    <message>
+        <source>The program %1 is not installed: install the package &quot;ppp&quot;.</source>
+        <extracomment>%1 is the program&apos;s path</extracomment>
+        <translation>Das Programm %1 ist nicht installiert: Installieren Sie das Paket „ppp“.</translation>
+    </message>
+    <message>
+        <source>The program %1 could not be started: %2</source>
+        <extracomment>%1 is the program&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>Das Programm %1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Only root and the members of the group %1 may dial: an administrator adds you with the command &quot;adduser %2 %1&quot;, and you log in again.</source>
+        <extracomment>%1 is a group (dip), %2 the user&apos;s login name; the command is typed as it stands</extracomment>
+        <translation>Nur root und die Mitglieder der Gruppe %1 dürfen wählen: Ein Administrator fügt Sie mit dem Befehl „adduser %2 %1“ hinzu, danach melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>The connection log %1 could not be created, so nothing was dialled.</source>
+        <translation>Das Verbindungsprotokoll %1 konnte nicht angelegt werden, daher wurde nicht gewählt.</translation>
+    </message>
+    <message>
+        <source>pppd (process %1) runs for another user and cannot be stopped from here.</source>
+        <translation>pppd (Prozess %1) läuft für einen anderen Benutzer und kann von hier nicht gestoppt werden.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no peer file: press Apply to write it, then Connect.</source>
+        <translation>Das Konto „%1“ hat keine Peer-Datei: Drücken Sie „Anwenden“, um sie zu schreiben, dann „Verbinden“.</translation>
+    </message>
+    <message>
+        <source>pppd stopped on a fatal error; the log tells which.</source>
+        <translation>pppd hat wegen eines schweren Fehlers aufgehört; das Protokoll nennt ihn.</translation>
+    </message>
+    <message>
+        <source>pppd refused an option of the peer file or of /etc/ppp/options; the log tells which.</source>
+        <translation>pppd hat eine Option der Peer-Datei oder von /etc/ppp/options abgelehnt; das Protokoll nennt sie.</translation>
+    </message>
+    <message>
+        <source>pppd refused to run for you: it must be setuid root, and the peer file&apos;s options must be ones it grants you.</source>
+        <translation>pppd verweigert Ihnen den Start: Es muss setuid root sein, und die Optionen der Peer-Datei müssen solche sein, die es Ihnen erlaubt.</translation>
+    </message>
+    <message>
+        <source>The kernel offers no PPP: load its module ppp_generic.</source>
+        <translation>Der Kernel bietet kein PPP: Laden Sie sein Modul ppp_generic.</translation>
+    </message>
+    <message>
+        <source>Another program stopped pppd.</source>
+        <translation>Ein anderes Programm hat pppd gestoppt.</translation>
+    </message>
+    <message>
+        <source>Another program stopped pppd (signal %1).</source>
+        <translation>Ein anderes Programm hat pppd gestoppt (Signal %1).</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program.</source>
+        <translation>Der Anschluss %1 wird von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by %2 (process %3): end that program, then connect again.</source>
+        <extracomment>%1 is a device name, %2 a program&apos;s name, %3 its process id</extracomment>
+        <translation>Der Anschluss %1 wird von %2 (Prozess %3) benutzt: Beenden Sie dieses Programm und verbinden Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The port %1 could not be opened: check that the modem is plugged in and the device is right.</source>
+        <translation>Der Anschluss %1 konnte nicht geöffnet werden: Prüfen Sie, ob das Modem angeschlossen und das Gerät richtig ist.</translation>
+    </message>
+    <message>
+        <source>ModemManager holds the modem on %1. To keep it away from that device, give the device the udev property ID_MM_DEVICE_IGNORE=1 in a rule under /etc/udev/rules.d, or stop ModemManager.</source>
+        <translation>ModemManager belegt das Modem an %1. Damit es dieses Gerät in Ruhe lässt, geben Sie dem Gerät in einer Regel unter /etc/udev/rules.d die udev-Eigenschaft ID_MM_DEVICE_IGNORE=1, oder stoppen Sie ModemManager.</translation>
+    </message>
+    <message>
+        <source>The dialogue with the modem failed; the log shows where.</source>
+        <translation>Der Dialog mit dem Modem ist gescheitert; das Protokoll zeigt, wo.</translation>
+    </message>
+    <message>
+        <source>The line was busy.</source>
+        <translation>Die Leitung war besetzt.</translation>
+    </message>
+    <message>
+        <source>The modem found no carrier: no modem answered the call.</source>
+        <translation>Das Modem fand keinen Träger: Kein Modem hat den Anruf angenommen.</translation>
+    </message>
+    <message>
+        <source>The modem heard no dial tone: check the phone line.</source>
+        <translation>Das Modem hörte kein Freizeichen: Prüfen Sie die Telefonleitung.</translation>
+    </message>
+    <message>
+        <source>The modem answered ERROR: check the init string and the phone number.</source>
+        <translation>Das Modem antwortete ERROR: Prüfen Sie den Init-String und die Telefonnummer.</translation>
+    </message>
+    <message>
+        <source>The modem did not answer in time.</source>
+        <translation>Das Modem hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The modem answered %1, so dialling was given up.</source>
+        <translation>Das Modem antwortete %1, daher wurde das Wählen aufgegeben.</translation>
+    </message>
+    <message>
+        <source>The link could not be negotiated with the other end.</source>
+        <translation>Die Verbindung konnte mit der Gegenstelle nicht ausgehandelt werden.</translation>
+    </message>
+    <message>
+        <source>The other end refused to authenticate itself.</source>
+        <translation>Die Gegenstelle hat sich geweigert, sich auszuweisen.</translation>
+    </message>
+    <message>
+        <source>The connection was idle for the idle timeout and was ended.</source>
+        <translation>Die Verbindung war so lange wie die Leerlaufzeit unbenutzt und wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The connection reached its time limit and was ended.</source>
+        <translation>Die Verbindung hat ihr Zeitlimit erreicht und wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering and the connection was ended.</source>
+        <translation>Die Gegenstelle antwortete nicht mehr, und die Verbindung wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The modem hung up.</source>
+        <translation>Das Modem hat aufgelegt.</translation>
+    </message>
+    <message>
+        <source>The line is looped back: the modem hears itself.</source>
+        <translation>Die Leitung ist zurückgeschleift: Das Modem hört sich selbst.</translation>
+    </message>
+    <message>
+        <source>The modem&apos;s init script failed.</source>
+        <translation>Das Init-Skript des Modems ist gescheitert.</translation>
+    </message>
+    <message>
+        <source>Authentication failed: check the username and the password.</source>
+        <extracomment>%1 is PAP or CHAP</extracomment>
+        <translation>Die Anmeldung ist gescheitert: Prüfen Sie Benutzername und Passwort.</translation>
+    </message>
+    <message>
+        <source>Authentication (%1) failed: check the username and the password.</source>
+        <translation>Die Anmeldung (%1) ist gescheitert: Prüfen Sie Benutzername und Passwort.</translation>
+    </message>
+    <message>
+        <source>pppd ended with exit status %1.</source>
+        <translation>pppd hat sich mit dem Exit-Status %1 beendet.</translation>
+    </message>
+    <message>
+        <source>pppd crashed.</source>
+        <translation>pppd ist abgestürzt.</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,50 @@ inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionPanel</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Dialling…</source>
+        <translation>Marcando…</translation>
+    </message>
+    <message>
+        <source>Connected to the modem</source>
+        <translation>Conectado al módem</translation>
+    </message>
+    <message>
+        <source>Authenticating…</source>
+        <translation>Autenticando…</translation>
+    </message>
+    <message>
+        <source>Connected: %1 to %2, name servers %3, for %4; %5 in, %6 out</source>
+        <extracomment>%1 local address, %2 remote address, %3 name servers, %4 duration (h:mm:ss), %5 and %6 amounts of data</extracomment>
+        <translation>Conectado: %1 a %2, servidores de nombres %3, durante %4; %5 recibidos, %6 enviados</translation>
+    </message>
+    <message>
+        <source>Waiting for traffic</source>
+        <translation>Esperando tráfico</translation>
+    </message>
+    <message>
+        <source>Disconnecting…</source>
+        <translation>Desconectando…</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Disconnected: %1</source>
+        <translation>Desconectado: %1</translation>
+    </message>
+</context>
+<context>
     <name>PPPConfig</name>
     <message>
         <source>These files could not be written:</source>
@@ -109,6 +153,22 @@ Replace it?</source>
 Remove it as well?</source>
         <translation>El archivo de par %1 no pertenece a ninguna cuenta de este programa.
 ¿Eliminarlo también?</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>The form holds changes that are not applied yet.</source>
+        <translation>El formulario contiene cambios que aún no se han aplicado.</translation>
+    </message>
+    <message>
+        <source>Apply and connect</source>
+        <translation>Aplicar y conectar</translation>
+    </message>
+    <message>
+        <source>Connect with the saved settings</source>
+        <translation>Conectar con los ajustes guardados</translation>
     </message>
 </context>
 <context>
@@ -260,6 +320,14 @@ Remove it as well?</source>
     <message>
         <source>Provider…</source>
         <translation>Operador…</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
     </message>
 </context>
 <context>
@@ -592,6 +660,167 @@ Remove it as well?</source>
     <message>
         <source>The helper refused the request: it asks to apply an account, which this helper does not do.</source>
         <translation>El programa auxiliar rechazó la solicitud: pide aplicar una cuenta, algo que este programa auxiliar no hace.</translation>
+    </message>
+    <message>
+        <source>The connection was ended on request.</source>
+        <translation>La conexión se terminó a petición.</translation>
+    </message>
+    <message>
+        <source>pppd did not end within %1 seconds of being asked to and was stopped by force.</source>
+        <translation>pppd no terminó en los %1 segundos después de pedírselo y se detuvo a la fuerza.</translation>
+    </message>
+    <message>
+        <source>The other end closed the connection.</source>
+        <translation>El otro extremo cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>pppd has ended; its log does not say why.</source>
+        <translation>pppd ha terminado; su registro no dice por qué.</translation>
+    </message>
+    <message>
+        <source>The program %1 is not installed: install the package &quot;ppp&quot;.</source>
+        <extracomment>%1 is the program&apos;s path</extracomment>
+        <translation>El programa %1 no está instalado: instale el paquete «ppp».</translation>
+    </message>
+    <message>
+        <source>The program %1 could not be started: %2</source>
+        <extracomment>%1 is the program&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>No se pudo iniciar el programa %1: %2</translation>
+    </message>
+    <message>
+        <source>Only root and the members of the group %1 may dial: an administrator adds you with the command &quot;adduser %2 %1&quot;, and you log in again.</source>
+        <extracomment>%1 is a group (dip), %2 the user&apos;s login name; the command is typed as it stands</extracomment>
+        <translation>Solo root y los miembros del grupo %1 pueden marcar: un administrador le añade con la orden «adduser %2 %1» y usted vuelve a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>The connection log %1 could not be created, so nothing was dialled.</source>
+        <translation>No se pudo crear el registro de conexión %1, así que no se marcó.</translation>
+    </message>
+    <message>
+        <source>pppd (process %1) runs for another user and cannot be stopped from here.</source>
+        <translation>pppd (proceso %1) se ejecuta para otro usuario y no se puede detener desde aquí.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no peer file: press Apply to write it, then Connect.</source>
+        <translation>La cuenta «%1» no tiene archivo de par: pulse Aplicar para escribirlo y luego Conectar.</translation>
+    </message>
+    <message>
+        <source>pppd stopped on a fatal error; the log tells which.</source>
+        <translation>pppd se detuvo por un error fatal; el registro indica cuál.</translation>
+    </message>
+    <message>
+        <source>pppd refused an option of the peer file or of /etc/ppp/options; the log tells which.</source>
+        <translation>pppd rechazó una opción del archivo de par o de /etc/ppp/options; el registro indica cuál.</translation>
+    </message>
+    <message>
+        <source>pppd refused to run for you: it must be setuid root, and the peer file&apos;s options must be ones it grants you.</source>
+        <translation>pppd se niega a ejecutarse para usted: debe ser setuid root, y las opciones del archivo de par deben ser de las que le permite.</translation>
+    </message>
+    <message>
+        <source>The kernel offers no PPP: load its module ppp_generic.</source>
+        <translation>El núcleo no ofrece PPP: cargue su módulo ppp_generic.</translation>
+    </message>
+    <message>
+        <source>Another program stopped pppd.</source>
+        <translation>Otro programa detuvo pppd.</translation>
+    </message>
+    <message>
+        <source>Another program stopped pppd (signal %1).</source>
+        <translation>Otro programa detuvo pppd (señal %1).</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program.</source>
+        <translation>El puerto %1 está en uso por otro programa.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by %2 (process %3): end that program, then connect again.</source>
+        <extracomment>%1 is a device name, %2 a program&apos;s name, %3 its process id</extracomment>
+        <translation>El puerto %1 está en uso por %2 (proceso %3): termine ese programa y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>The port %1 could not be opened: check that the modem is plugged in and the device is right.</source>
+        <translation>No se pudo abrir el puerto %1: compruebe que el módem está conectado y que el dispositivo es correcto.</translation>
+    </message>
+    <message>
+        <source>ModemManager holds the modem on %1. To keep it away from that device, give the device the udev property ID_MM_DEVICE_IGNORE=1 in a rule under /etc/udev/rules.d, or stop ModemManager.</source>
+        <translation>ModemManager ocupa el módem en %1. Para apartarlo de ese dispositivo, dé al dispositivo la propiedad udev ID_MM_DEVICE_IGNORE=1 en una regla bajo /etc/udev/rules.d, o detenga ModemManager.</translation>
+    </message>
+    <message>
+        <source>The dialogue with the modem failed; the log shows where.</source>
+        <translation>El diálogo con el módem falló; el registro muestra dónde.</translation>
+    </message>
+    <message>
+        <source>The line was busy.</source>
+        <translation>La línea estaba ocupada.</translation>
+    </message>
+    <message>
+        <source>The modem found no carrier: no modem answered the call.</source>
+        <translation>El módem no encontró portadora: ningún módem respondió la llamada.</translation>
+    </message>
+    <message>
+        <source>The modem heard no dial tone: check the phone line.</source>
+        <translation>El módem no oyó tono de marcar: compruebe la línea telefónica.</translation>
+    </message>
+    <message>
+        <source>The modem answered ERROR: check the init string and the phone number.</source>
+        <translation>El módem respondió ERROR: compruebe la cadena de inicio y el número de teléfono.</translation>
+    </message>
+    <message>
+        <source>The modem did not answer in time.</source>
+        <translation>El módem no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The modem answered %1, so dialling was given up.</source>
+        <translation>El módem respondió %1, así que se abandonó la marcación.</translation>
+    </message>
+    <message>
+        <source>The link could not be negotiated with the other end.</source>
+        <translation>No se pudo negociar el enlace con el otro extremo.</translation>
+    </message>
+    <message>
+        <source>The other end refused to authenticate itself.</source>
+        <translation>El otro extremo se negó a autenticarse.</translation>
+    </message>
+    <message>
+        <source>The connection was idle for the idle timeout and was ended.</source>
+        <translation>La conexión estuvo inactiva durante el tiempo de inactividad y se terminó.</translation>
+    </message>
+    <message>
+        <source>The connection reached its time limit and was ended.</source>
+        <translation>La conexión alcanzó su límite de tiempo y se terminó.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering and the connection was ended.</source>
+        <translation>El otro extremo dejó de responder y la conexión se terminó.</translation>
+    </message>
+    <message>
+        <source>The modem hung up.</source>
+        <translation>El módem colgó.</translation>
+    </message>
+    <message>
+        <source>The line is looped back: the modem hears itself.</source>
+        <translation>La línea está en bucle: el módem se oye a sí mismo.</translation>
+    </message>
+    <message>
+        <source>The modem&apos;s init script failed.</source>
+        <translation>El guion de inicio del módem falló.</translation>
+    </message>
+    <message>
+        <source>Authentication failed: check the username and the password.</source>
+        <extracomment>%1 is PAP or CHAP</extracomment>
+        <translation>La autenticación falló: compruebe el nombre de usuario y la contraseña.</translation>
+    </message>
+    <message>
+        <source>Authentication (%1) failed: check the username and the password.</source>
+        <translation>La autenticación (%1) falló: compruebe el nombre de usuario y la contraseña.</translation>
+    </message>
+    <message>
+        <source>pppd ended with exit status %1.</source>
+        <translation>pppd terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>pppd crashed.</source>
+        <translation>pppd se bloqueó.</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,50 @@ et réessayer.</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionPanel</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Dialling…</source>
+        <translation>Numérotation…</translation>
+    </message>
+    <message>
+        <source>Connected to the modem</source>
+        <translation>Connecté au modem</translation>
+    </message>
+    <message>
+        <source>Authenticating…</source>
+        <translation>Authentification…</translation>
+    </message>
+    <message>
+        <source>Connected: %1 to %2, name servers %3, for %4; %5 in, %6 out</source>
+        <extracomment>%1 local address, %2 remote address, %3 name servers, %4 duration (h:mm:ss), %5 and %6 amounts of data</extracomment>
+        <translation>Connecté&#xa0;: %1 à %2, serveurs de noms %3, depuis %4&#xa0;; %5 reçus, %6 envoyés</translation>
+    </message>
+    <message>
+        <source>Waiting for traffic</source>
+        <translation>En attente de trafic</translation>
+    </message>
+    <message>
+        <source>Disconnecting…</source>
+        <translation>Déconnexion…</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Disconnected: %1</source>
+        <translation>Déconnecté&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>PPPConfig</name>
     <message>
         <source>These files could not be written:</source>
@@ -109,6 +153,22 @@ Le remplacer&#xa0;?</translation>
 Remove it as well?</source>
         <translation>Le fichier de pair %1 n&apos;appartient à aucun compte de ce programme.
 Le supprimer aussi&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>The form holds changes that are not applied yet.</source>
+        <translation>Le formulaire contient des modifications qui ne sont pas encore appliquées.</translation>
+    </message>
+    <message>
+        <source>Apply and connect</source>
+        <translation>Appliquer et connecter</translation>
+    </message>
+    <message>
+        <source>Connect with the saved settings</source>
+        <translation>Connecter avec les réglages enregistrés</translation>
     </message>
 </context>
 <context>
@@ -260,6 +320,14 @@ Le supprimer aussi&#xa0;?</translation>
     <message>
         <source>Provider…</source>
         <translation>Opérateur…</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
     </message>
 </context>
 <context>
@@ -592,6 +660,167 @@ Le supprimer aussi&#xa0;?</translation>
     <message>
         <source>The helper refused the request: it asks to apply an account, which this helper does not do.</source>
         <translation>L&apos;assistant a refusé la requête&#xa0;: elle demande d&apos;appliquer un compte, ce que cet assistant ne fait pas.</translation>
+    </message>
+    <message>
+        <source>The connection was ended on request.</source>
+        <translation>La connexion a été terminée à la demande.</translation>
+    </message>
+    <message>
+        <source>pppd did not end within %1 seconds of being asked to and was stopped by force.</source>
+        <translation>pppd ne s&apos;est pas terminé dans les %1 secondes après la demande et a été arrêté de force.</translation>
+    </message>
+    <message>
+        <source>The other end closed the connection.</source>
+        <translation>L&apos;autre extrémité a fermé la connexion.</translation>
+    </message>
+    <message>
+        <source>pppd has ended; its log does not say why.</source>
+        <translation>pppd s&apos;est terminé&#xa0;; son journal ne dit pas pourquoi.</translation>
+    </message>
+    <message>
+        <source>The program %1 is not installed: install the package &quot;ppp&quot;.</source>
+        <extracomment>%1 is the program&apos;s path</extracomment>
+        <translation>Le programme %1 n&apos;est pas installé&#xa0;: installez le paquet «&#xa0;ppp&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The program %1 could not be started: %2</source>
+        <extracomment>%1 is the program&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>Le programme %1 n&apos;a pas pu être lancé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Only root and the members of the group %1 may dial: an administrator adds you with the command &quot;adduser %2 %1&quot;, and you log in again.</source>
+        <extracomment>%1 is a group (dip), %2 the user&apos;s login name; the command is typed as it stands</extracomment>
+        <translation>Seuls root et les membres du groupe %1 peuvent composer&#xa0;: un administrateur vous ajoute avec la commande «&#xa0;adduser %2 %1&#xa0;», puis vous vous reconnectez.</translation>
+    </message>
+    <message>
+        <source>The connection log %1 could not be created, so nothing was dialled.</source>
+        <translation>Le journal de connexion %1 n&apos;a pas pu être créé, rien n&apos;a donc été composé.</translation>
+    </message>
+    <message>
+        <source>pppd (process %1) runs for another user and cannot be stopped from here.</source>
+        <translation>pppd (processus %1) tourne pour un autre utilisateur et ne peut pas être arrêté d&apos;ici.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no peer file: press Apply to write it, then Connect.</source>
+        <translation>Le compte «&#xa0;%1&#xa0;» n&apos;a pas de fichier de pair&#xa0;: appuyez sur Appliquer pour l&apos;écrire, puis sur Connecter.</translation>
+    </message>
+    <message>
+        <source>pppd stopped on a fatal error; the log tells which.</source>
+        <translation>pppd s&apos;est arrêté sur une erreur fatale&#xa0;; le journal indique laquelle.</translation>
+    </message>
+    <message>
+        <source>pppd refused an option of the peer file or of /etc/ppp/options; the log tells which.</source>
+        <translation>pppd a refusé une option du fichier de pair ou de /etc/ppp/options&#xa0;; le journal indique laquelle.</translation>
+    </message>
+    <message>
+        <source>pppd refused to run for you: it must be setuid root, and the peer file&apos;s options must be ones it grants you.</source>
+        <translation>pppd refuse de tourner pour vous&#xa0;: il doit être setuid root, et les options du fichier de pair doivent être de celles qu&apos;il vous accorde.</translation>
+    </message>
+    <message>
+        <source>The kernel offers no PPP: load its module ppp_generic.</source>
+        <translation>Le noyau n&apos;offre pas PPP&#xa0;: chargez son module ppp_generic.</translation>
+    </message>
+    <message>
+        <source>Another program stopped pppd.</source>
+        <translation>Un autre programme a arrêté pppd.</translation>
+    </message>
+    <message>
+        <source>Another program stopped pppd (signal %1).</source>
+        <translation>Un autre programme a arrêté pppd (signal %1).</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program.</source>
+        <translation>Le port %1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by %2 (process %3): end that program, then connect again.</source>
+        <extracomment>%1 is a device name, %2 a program&apos;s name, %3 its process id</extracomment>
+        <translation>Le port %1 est utilisé par %2 (processus %3)&#xa0;: terminez ce programme, puis connectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>The port %1 could not be opened: check that the modem is plugged in and the device is right.</source>
+        <translation>Le port %1 n&apos;a pas pu être ouvert&#xa0;: vérifiez que le modem est branché et que le périphérique est le bon.</translation>
+    </message>
+    <message>
+        <source>ModemManager holds the modem on %1. To keep it away from that device, give the device the udev property ID_MM_DEVICE_IGNORE=1 in a rule under /etc/udev/rules.d, or stop ModemManager.</source>
+        <translation>ModemManager tient le modem sur %1. Pour l&apos;en écarter, donnez au périphérique la propriété udev ID_MM_DEVICE_IGNORE=1 dans une règle sous /etc/udev/rules.d, ou arrêtez ModemManager.</translation>
+    </message>
+    <message>
+        <source>The dialogue with the modem failed; the log shows where.</source>
+        <translation>Le dialogue avec le modem a échoué&#xa0;; le journal montre où.</translation>
+    </message>
+    <message>
+        <source>The line was busy.</source>
+        <translation>La ligne était occupée.</translation>
+    </message>
+    <message>
+        <source>The modem found no carrier: no modem answered the call.</source>
+        <translation>Le modem n&apos;a trouvé aucune porteuse&#xa0;: aucun modem n&apos;a répondu à l&apos;appel.</translation>
+    </message>
+    <message>
+        <source>The modem heard no dial tone: check the phone line.</source>
+        <translation>Le modem n&apos;a entendu aucune tonalité&#xa0;: vérifiez la ligne téléphonique.</translation>
+    </message>
+    <message>
+        <source>The modem answered ERROR: check the init string and the phone number.</source>
+        <translation>Le modem a répondu ERROR&#xa0;: vérifiez la chaîne d&apos;initialisation et le numéro de téléphone.</translation>
+    </message>
+    <message>
+        <source>The modem did not answer in time.</source>
+        <translation>Le modem n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The modem answered %1, so dialling was given up.</source>
+        <translation>Le modem a répondu %1, la numérotation a donc été abandonnée.</translation>
+    </message>
+    <message>
+        <source>The link could not be negotiated with the other end.</source>
+        <translation>La liaison n&apos;a pas pu être négociée avec l&apos;autre extrémité.</translation>
+    </message>
+    <message>
+        <source>The other end refused to authenticate itself.</source>
+        <translation>L&apos;autre extrémité a refusé de s&apos;authentifier.</translation>
+    </message>
+    <message>
+        <source>The connection was idle for the idle timeout and was ended.</source>
+        <translation>La connexion est restée inactive pendant le délai d&apos;inactivité et a été terminée.</translation>
+    </message>
+    <message>
+        <source>The connection reached its time limit and was ended.</source>
+        <translation>La connexion a atteint sa limite de temps et a été terminée.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering and the connection was ended.</source>
+        <translation>L&apos;autre extrémité a cessé de répondre et la connexion a été terminée.</translation>
+    </message>
+    <message>
+        <source>The modem hung up.</source>
+        <translation>Le modem a raccroché.</translation>
+    </message>
+    <message>
+        <source>The line is looped back: the modem hears itself.</source>
+        <translation>La ligne est bouclée&#xa0;: le modem s&apos;entend lui-même.</translation>
+    </message>
+    <message>
+        <source>The modem&apos;s init script failed.</source>
+        <translation>Le script d&apos;initialisation du modem a échoué.</translation>
+    </message>
+    <message>
+        <source>Authentication failed: check the username and the password.</source>
+        <extracomment>%1 is PAP or CHAP</extracomment>
+        <translation>L&apos;authentification a échoué&#xa0;: vérifiez le nom d&apos;utilisateur et le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Authentication (%1) failed: check the username and the password.</source>
+        <translation>L&apos;authentification (%1) a échoué&#xa0;: vérifiez le nom d&apos;utilisateur et le mot de passe.</translation>
+    </message>
+    <message>
+        <source>pppd ended with exit status %1.</source>
+        <translation>pppd s&apos;est terminé avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>pppd crashed.</source>
+        <translation>pppd a planté.</translation>
     </message>
 </context>
 </TS>
