@@ -142,6 +142,7 @@ private slots:
         QTest::newRow("no answer in time") << chat("alarm\nFailed") << 8 << false << Code::NoAnswer << QStringList();
         QTest::newRow("other abort") << chat("Failed (VOICE)") << 8 << false << Code::ModemAbort << QStringList("VOICE");
         QTest::newRow("CHAP refused") << QByteArray("CHAP authentication failed\n") << 19 << false << Code::AuthenticationFailed << QStringList("CHAP");
+        QTest::newRow("PAP refused, hung up") << QByteArray("PAP authentication failed\nModem hangup\n") << 16 << false << Code::AuthenticationFailed << QStringList("PAP");
         QTest::newRow("stopped here") << QByteArray("Terminating on signal 15\n") << 5 << true << Code::Disconnected << QStringList();
         QTest::newRow("stopped elsewhere") << QByteArray("Terminating on signal 2\n") << 5 << false << Code::StoppedBySignal << QStringList("2");
         QTest::newRow("followed: PAP refused") << QByteArray("PAP authentication failed\nModem hangup\n") << -1 << false

@@ -1,5 +1,6 @@
 // The files Apply writes, on a real PPP link: in a user-mode Linux guest (link/guest.sh) pppd calls each account
-// with Debian's stock /etc/ppp/options beside its files, through a modem stand-in, to an ISP's pppd.
+// with Debian's stock /etc/ppp/options beside its files, through a modem stand-in, to an ISP's pppd. In the last
+// cases the dialog (link/dialogprobe.cpp) dials, as root or as a member of dip.
 #include "config/config.h"
 #include "core/pppfiles/systemapply.h"
 
@@ -7,8 +8,9 @@
 
 #include <QtTest>
 
-// The worked example with changes; the ISP's password and authentication; the modem's lines; pppd's exit status.
-struct LinkCase { const char *tag; QVariantMap changes; QString ispPassword; QByteArray method, modem; int exitStatus; };
+// The worked example with changes; the ISP's password and authentication; the modem's lines; pppd's exit status;
+// who presses Connect in the dialog, or none for pppd called from the guest's script.
+struct LinkCase { const char *tag; QVariantMap changes; QString ispPassword; QByteArray method, modem; int exitStatus; QByteArray dialler = {}; };
 
 const QString hostileUser = "J \"Doe\" \\ o'n $HOME #1", hostilePassword = "p\"w\\ $x #y 'z'",
               hostileInit = "AT&F \"Q\" \\N3 $HOME #1 'x'";
@@ -18,6 +20,9 @@ const QList<LinkCase> cases = {
     { "c-chap-hostile", { { "username", hostileUser }, { "password", hostilePassword }, { "atdial", hostileInit } },
       hostilePassword, "CHAP", hostileInit.toUtf8() + "\nATDT555\n", 5 },
     { "d-demand", { { "dialmode", 2 }, { "idletime", 5 } }, "secret", "PAP", "ATZ\nATDT555\n", 5 },
+    { "e-dialog-root", {}, "secret", "PAP", "ATZ\nATDT555\n", 5, "root" },
+    { "f-dialog-dip", {}, "secret", "PAP", "ATZ\nATDT555\n", 5, "dip" },
+    { "g-dialog-wrong-password", { { "password", "wrong" } }, "secret", "PAP", "ATZ\nATDT555\n", 19, "dip" },
 };
 
 // Every byte as pppd's octal escape: the ISP's secrets, quoted apart from the program's own quoting.
@@ -54,6 +59,12 @@ private slots:
                                                        + link.method.toLower() + "\n"));
             if (values.dialMode == 2)
                 QVERIFY(putFile(root + "/demand", ""));
+            if (!link.dialler.isEmpty()) {   // the account in the settings of the user who dials
+                const QString settings = root + "/home/Choices/common/Network-PPP-Office.conf";
+                QVERIFY(QDir().mkpath(root + "/home/Choices/common") && putFile(settings, fileContent(TESTDATA_DIR "/office/Network-PPP-Office.conf")));
+                storeAccountRecord(*std::make_unique<Config>(settings, ExactPath), values);
+                QVERIFY(putFile(root + "/user", link.dialler) && QFile::copy(LINK_DIALOG, root + "/dialog"));
+            }
         }
         QProcess guest;
         guest.setProcessChannelMode(QProcess::MergedChannels);
@@ -84,6 +95,8 @@ private slots:
         const LinkCase &link = cases[index];
         const QByteArray client = result("client.log"), isp = result("isp/log");
         QCOMPARE(result("modem"), link.modem);
+        if (!link.dialler.isEmpty())
+            return dialog(link, isp);
         if (link.exitStatus == 19) {   // the ISP hangs up after refusing; pppd says 16 when that comes first
             QVERIFY2(client.contains("PAP authentication failed"), client);
             QVERIFY2(QByteArrayList({ "19", "16" }).contains(result("exit").trimmed()), client);
@@ -98,6 +111,29 @@ private slots:
             QVERIFY2(result("before").contains("inet 10.64.64.64 peer 10.112.112.112/32") && !result("before").contains("ATD"), result("before"));
             QVERIFY2(client.indexOf("lack of activity") > 0 && client.indexOf("lack of activity") < client.indexOf("on signal 15"), client);
         }
+    }
+
+private:
+    // The window's words at each step (see link/dialogprobe.cpp): the states in order, the addresses and bytes
+    // moving once Connected, pppd ended by Disconnect with status 5; or why the attempt failed.
+    void dialog(const LinkCase &link, const QByteArray &isp)
+    {
+        const QByteArray notes = result("dialog.txt");
+        QVERIFY2(notes.startsWith("state Dialling…\nstate Connected to the modem\nstate Authenticating…\n"), notes);
+        if (link.exitStatus == 19) {   // pppd says 16 when the ISP's hang-up comes first; the sentence is the same
+            const QByteArray why = "Disconnected: Authentication (PAP) failed: check the username and the password.";
+            QVERIFY2(notes.contains("\nstate " + why + "\n") && notes.contains("\nend " + why + " / Connect\n"), notes);
+            QVERIFY2(notes.contains("\nexit 19\n") || notes.contains("\nexit 16\n"), notes);
+            return;
+        }
+        QVERIFY2(notes.contains("\nstate Connected: 10.0.0.2 to "), notes);
+        const QRegularExpressionMatch pinged = QRegularExpression("\npinged Connected: 10.0.0.2 to 10.0.0.1, name servers "
+                                                                  "\\?, for 0:00:\\d\\d; (.+) in, (.+) out / Disconnect\n").match(notes);
+        QVERIFY2(pinged.hasMatch() && pinged.captured(1) != "0 bytes" && pinged.captured(2) != "0 bytes", notes);
+        const QByteArray why = "Disconnected: The connection was ended on request.";
+        QVERIFY2(notes.contains("\nstate Disconnecting…\nstate " + why + "\n") && notes.contains("\nend " + why + " / Connect\n"), notes);
+        QVERIFY2(notes.contains("\nexit 5\n") && notes.contains("PAP authentication succeeded") && !notes.contains("secret"), notes);
+        QVERIFY2(isp.contains("local  IP address 10.0.0.1"), isp);
     }
 };
 

@@ -76,7 +76,8 @@ ConnectionReason ConnectionReason::fromEnd(int exitStatus, bool stopRequested, c
     case 12: return reason(Idle);
     case 13: return reason(ConnectTimeLimit);
     case 15: return reason(NoEchoReplies);
-    case 16: return reason(ModemHangup);
+    // The peer hangs up once it has refused us; which pppd notices first varies.
+    case 16: return facts.authFailed.isEmpty() ? reason(ModemHangup) : reason(AuthenticationFailed, { facts.authFailed });
     case 17: return reason(LoopedBack);
     case 18: return reason(InitScriptFailed);
     case 19: return reason(AuthenticationFailed, { facts.authFailed });
