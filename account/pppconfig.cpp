@@ -338,6 +338,9 @@ void PPPConfig::connectClicked()
     if (job)
         return;
     const QString name = acname->currentText();
+    // First: outside the group, Debian's /etc/ppp/peers hides every peer file.
+    if (const QString group = ConnectionReason::missingGroup(system.pppd); !group.isEmpty())
+        return panel->refuse({ ConnectionReason::NotInGroup, { group } });
     if (!hasSettingsFile(name) || !QFileInfo::exists(system.peerFile(name)))
         return panel->refuse({ ConnectionReason::NoPeerFile, { name } });
     if (fieldValues(shownRecord()) == appliedValues)

@@ -23,6 +23,7 @@ const QList<LinkCase> cases = {
     { "e-dialog-root", {}, "secret", "PAP", "ATZ\nATDT555\n", 5, "root" },
     { "f-dialog-dip", {}, "secret", "PAP", "ATZ\nATDT555\n", 5, "dip" },
     { "g-dialog-wrong-password", { { "password", "wrong" } }, "secret", "PAP", "ATZ\nATDT555\n", 19, "dip" },
+    { "h-dialog-not-in-dip", {}, "secret", "PAP", "<unreadable>", 3, "other" },
 };
 
 // Every byte as pppd's octal escape: the ISP's secrets, quoted apart from the program's own quoting.
@@ -119,6 +120,10 @@ private:
     void dialog(const LinkCase &link, const QByteArray &isp)
     {
         const QByteArray notes = result("dialog.txt");
+        if (link.exitStatus == 3) {   // nothing dialled: the sentence says who may
+            QVERIFY2(notes.startsWith("state Disconnected: Only root and the members of the group dip may dial"), notes);
+            return;
+        }
         QVERIFY2(notes.startsWith("state Dialling…\nstate Connected to the modem\nstate Authenticating…\n"), notes);
         if (link.exitStatus == 19) {   // pppd says 16 when the ISP's hang-up comes first; the sentence is the same
             const QByteArray why = "Disconnected: Authentication (PAP) failed: check the username and the password.";

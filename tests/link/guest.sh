@@ -1,7 +1,7 @@
 #!/bin/sh
 # The guest's init (tst_link): for each case folder under $1, pppd calls Office with the files the program wrote
 # there and Debian's stock options beside them, through the modem stand-in to the ISP; what it saw goes to the folder.
-# Where the folder holds a dialog, that dials instead, as the user named in it (root, or nobody in group dip).
+# Where the folder holds a dialog, that dials instead, as the user named in it (root; nobody in group dip, or not).
 # linux.uml keeps only the FXSAVE registers (boot.py): a fault or signal in the guest clears the upper halves of the
 # vector registers, so glibc (its memcpy among them) must not use AVX, nor Qt its AES hash (seeded hashes only).
 export PATH=/usr/sbin:/usr/bin:/sbin:/bin QT_HASH_SEED=0 \
@@ -13,11 +13,11 @@ mount -t tmpfs tmpfs /run; mkdir /run/lock; cp "$T/modem.sh" "$T/../data/link/de
 for d in /etc/ppp /tmp /root; do mount -t tmpfs tmpfs $d; done
 echo 0 2147483647 > /proc/sys/net/ipv4/ping_group_range   # hostfs keeps no file capabilities: ping as nobody
 dialog() {   # from a home and a runtime folder of the user's own
-    u=0; [ "$(cat "$1/user")" = dip ] && u=65534
+    u=0 groups=--groups=30; [ "$(cat "$1/user")" = other ] && groups=--clear-groups; [ "$(cat "$1/user")" = root ] || u=65534
     rm -rf /run/home /run/user; mkdir -p /run/user/$u; cp -r "$1/home" /run/home; cp "$1/dialog" /run/dialog
     chown -R $u /run/home /run/user/$u; chmod 700 /run/user/$u
     HOME=/run/home XDG_RUNTIME_DIR=/run/user/$u QT_QPA_PLATFORM=offscreen \
-        setpriv --reuid=$u --regid=$u --groups=30 /run/dialog /run/user/$u/notes > "$1/client.log" 2>&1
+        setpriv --reuid=$u --regid=$u $groups /run/dialog /run/user/$u/notes > "$1/client.log" 2>&1
     cp /run/user/$u/notes "$1/dialog.txt"
 }
 for m in lib/crc-ccitt drivers/net/slip/slhc drivers/net/ppp/ppp_generic drivers/net/ppp/ppp_async
