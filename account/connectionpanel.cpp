@@ -27,6 +27,10 @@ QString amount(qint64 bytes)
 ConnectionPanel::ConnectionPanel(PPPConfigBase &form, const SystemLayout &layout, QObject *parent)
     : QObject(parent), form(form), layout(layout)
 {
+    connect(&form, &PPPConfigBase::connectionLogMade, this, [this] {
+        if (connection)
+            this->form.connection_log->setPlainText(connection->log().join(QLatin1Char('\n')));
+    });
     render();
 }
 
@@ -47,7 +51,8 @@ void ConnectionPanel::follow(const QString &name, const QString &password)
     connection = nullptr;
     shown = name;
     refused = stopRefusal = ConnectionReason();
-    form.connection_log->clear();
+    if (form.connection_log)
+        form.connection_log->clear();
     if (!isSafeAccountName(name))
         return;
     connection = new Connection(layout, name, this);
@@ -58,7 +63,8 @@ void ConnectionPanel::follow(const QString &name, const QString &password)
     });
     connect(connection, &Connection::linkChanged, this, &ConnectionPanel::render);
     connect(connection, &Connection::logAppended, this, [this](const QStringList &lines) {
-        form.connection_log->appendPlainText(lines.join(QLatin1Char('\n')));
+        if (form.connection_log)
+            form.connection_log->appendPlainText(lines.join(QLatin1Char('\n')));
     });
     connect(connection, &Connection::stopRefused, this, [this](const ConnectionReason &reason) {
         stopRefusal = reason;

@@ -106,13 +106,22 @@ void PPPConfigBase::buildConnectionRow()
     connect_button = makeButton(this, "connect_button");
     row->addWidget(connect_button);
     Form1Layout->addLayout(row);
+}
 
-    connection_log = make<QPlainTextEdit>(this, "connection_log");
-    connection_log->setReadOnly(true);
-    connection_log->setMaximumBlockCount(3000);
-    connection_log->setLineWrapMode(QPlainTextEdit::NoWrap);
-    connection_log->setVisible(false);
-    Form1Layout->addWidget(connection_log);
+void PPPConfigBase::showConnectionLog(bool shown)
+{
+    if (!connection_log) {
+        if (!shown)
+            return;
+        connection_log = make<QPlainTextEdit>(this, "connection_log");
+        connection_log->setReadOnly(true);
+        connection_log->setMaximumBlockCount(3000);
+        connection_log->setLineWrapMode(QPlainTextEdit::NoWrap);
+        Form1Layout->addWidget(connection_log);
+        setTabOrder(connect_button, connection_log);
+        emit connectionLogMade();
+    }
+    connection_log->setVisible(shown);
 }
 
 void PPPConfigBase::buildAccountPage()
@@ -419,7 +428,7 @@ void PPPConfigBase::connectSignals()
     connect(del_account_button, &QPushButton::clicked, this, &PPPConfigBase::delete_account);
     connect(acname, &QComboBox::textActivated, this, &PPPConfigBase::new_account);
     connect(apply_button, &QPushButton::clicked, this, &PPPConfigBase::Apply);
-    connect(connection_details, &QPushButton::toggled, connection_log, &QWidget::setVisible);
+    connect(connection_details, &QPushButton::toggled, this, &PPPConfigBase::showConnectionLog);
 }
 
 void PPPConfigBase::setFocusChain()
@@ -430,7 +439,7 @@ void PPPConfigBase::setFocusChain()
         btdevice, atdial, speed, crtscts, connectdelay, deviceList, searchDevice,
         dial_manual, dial_idle, dial_demand, idletime,
         defaultroute, gateway, usepeerdns, dns1, dns2,
-        connection_details, connect_button, connection_log,
+        connection_details, connect_button,
     };
     for (int i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));

@@ -102,15 +102,20 @@ public:
     QLabel *TextLabel1_2_2_2;
 
     // Below the pages: the shown account's connection, its log behind the
-    // checkable Details button (hidden until it is checked).
+    // checkable Details button. Most windows never show the log, so its view
+    // is made when Details is first checked: until then connection_log is null.
     QLabel *connection_status;
     QPushButton *connect_button;
     QPushButton *connection_details;
-    QPlainTextEdit *connection_log;
+    QPlainTextEdit *connection_log = nullptr;
 
     // Without the provider list the button is off and its tooltip names the
     // package that brings the list.
     void setProviderListAvailable(bool available);
+
+signals:
+    // connection_log has just been made, empty, and is about to be shown.
+    void connectionLogMade();
 
 public slots:
     // The form's own bodies only report that nothing is behind the button;
@@ -152,6 +157,7 @@ private:
     void setBuddies();
     void connectSignals();
     void setFocusChain();
+    void showConnectionLog(bool shown);
 
     QPixmap deleteIcon;
     BuddyFocus buddyFocus;

@@ -83,10 +83,15 @@ private slots:
         PPPConfig dialog(nullptr, nullptr, bench.layout);
         QString connected;   // the status line and the button once Connected
         const auto note = [&] { connected = dialog.connection_status->text() + " / " + dialog.connect_button->text(); };
-        QCOMPARE(statesAfterConnect(dialog, [&] { note(), dialog.connect_button->click(); }), states);
+        // The log view, made when Details is first checked: during the call (lines read so far,
+        // then the later ones), or after it.
+        const auto details = [&] { dialog.connection_details->setChecked(true); };
+        QCOMPARE(statesAfterConnect(dialog, [&] { note(), details(), dialog.connect_button->click(); }), states);
         QCOMPARE(dialog.connection_status->text() + " / " + dialog.connect_button->text(), "Disconnected: " + reason + " / Connect");
         QVERIFY2(connected.isEmpty() || (connected.contains("10.0.0.2 to 10.0.0.1") && connected.endsWith("/ Disconnect")),
                  qPrintable(connected));
+        details();
+        QCOMPARE(dialog.connection_log->toPlainText(), dialog.findChild<Connection *>()->log().join('\n'));
         QVERIFY(dialog.connection_log->toPlainText().startsWith("send (ATDT555^M)\n"));
         QVERIFY(!dialog.connection_log->toPlainText().contains("s3cret"));
     }

@@ -5,6 +5,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <cctype>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 QByteArray head(const QString &path, qint64 size = 4096)
@@ -24,13 +29,26 @@ qint64 number(const QString &path)
 
 qint64 PppdProcess::find(const SystemLayout &layout, const QString &account)
 {
+    // Plain system calls: the scan runs while the window is built, and Qt's
+    // directory listing and file objects cost more than the reading itself.
+    DIR *const processes = ::opendir(QFile::encodeName(layout.procDir).constData());
+    if (!processes)
+        return 0;
     const QByteArray call("call"), name = account.toUtf8();
-    const QStringList pids = QDir(layout.procDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &pid : pids) {
-        if (!pid.front().isDigit())
+    qint64 found = 0;
+    char buffer[4096];
+    while (const dirent *entry = ::readdir(processes)) {
+        if (!std::isdigit(static_cast<unsigned char>(entry->d_name[0])))
             continue;
-        const QList<QByteArray> arguments = head(layout.procDir + QLatin1Char('/') + pid
-                                                 + QStringLiteral("/cmdline")).split('\0');
+        const int fd = ::openat(::dirfd(processes), (QByteArray(entry->d_name) + "/cmdline").constData(),
+                                O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        const ssize_t size = ::read(fd, buffer, sizeof buffer);
+        ::close(fd);
+        if (size <= 0)
+            continue;
+        const QList<QByteArray> arguments = QByteArray::fromRawData(buffer, size).split('\0');
         // pppd itself, or a script run by its interpreter (a stand-in).
         qsizetype at = -1;
         for (qsizetype i = 0; i < qMin<qsizetype>(arguments.size(), 2) && at < 0; ++i) {
@@ -39,12 +57,15 @@ qint64 PppdProcess::find(const SystemLayout &layout, const QString &account)
         }
         if (at < 0)
             continue;
-        for (++at; at + 1 < arguments.size(); ++at) {
+        for (++at; at + 1 < arguments.size() && !found; ++at) {
             if (arguments.at(at) == call && arguments.at(at + 1) == name)
-                return pid.toLongLong();
+                found = QByteArray(entry->d_name).toLongLong();
         }
+        if (found)
+            break;
     }
-    return 0;
+    ::closedir(processes);
+    return found;
 }
 
 QString PppdProcess::interfaceOf(const SystemLayout &layout, qint64 pid)
