@@ -143,6 +143,8 @@ private slots:
         QTest::newRow("other abort") << chat("Failed (VOICE)") << 8 << false << Code::ModemAbort << QStringList("VOICE");
         QTest::newRow("CHAP refused") << QByteArray("CHAP authentication failed\n") << 19 << false << Code::AuthenticationFailed << QStringList("CHAP");
         QTest::newRow("PAP refused, hung up") << QByteArray("PAP authentication failed\nModem hangup\n") << 16 << false << Code::AuthenticationFailed << QStringList("PAP");
+        QTest::newRow("PAP refused, line hung up") << QByteArray("PAP authentication failed\nHangup (SIGHUP)\n") << 5 << false << Code::AuthenticationFailed << QStringList("PAP");
+        QTest::newRow("line hung up") << QByteArray("Hangup (SIGHUP)\n") << 5 << false << Code::ModemHangup << QStringList();
         QTest::newRow("stopped here") << QByteArray("Terminating on signal 15\n") << 5 << true << Code::Disconnected << QStringList();
         QTest::newRow("stopped elsewhere") << QByteArray("Terminating on signal 2\n") << 5 << false << Code::StoppedBySignal << QStringList("2");
         QTest::newRow("followed: PAP refused") << QByteArray("PAP authentication failed\nModem hangup\n") << -1 << false

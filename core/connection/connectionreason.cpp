@@ -60,6 +60,10 @@ ConnectionReason ConnectionReason::fromEnd(int exitStatus, bool stopRequested, c
             return stopRequested ? reason(Disconnected) : reason(StoppedBySignal, { signal });
         return stopRequested ? reason(Disconnected) : reason(EndedUnknown);
     }
+    // The peer hangs up once it has refused us: pppd ends with 19, or with 16 or (the line's SIGHUP) 5 when the
+    // hang-up comes first.
+    if (!stopRequested && !facts.authFailed.isEmpty() && (exitStatus == 5 || exitStatus == 16))
+        return reason(AuthenticationFailed, { facts.authFailed });
     switch (exitStatus) {
     case 0: return reason(EndedByPeer);
     case 1: return reason(Fatal);
@@ -67,7 +71,9 @@ ConnectionReason ConnectionReason::fromEnd(int exitStatus, bool stopRequested, c
         return facts.missingOptionsFile.isEmpty() ? reason(OptionError) : reason(NoPeerFile, { account });
     case 3: return reason(NotAllowed);
     case 4: return reason(NoKernelSupport);
-    case 5: return stopRequested ? reason(Disconnected) : reason(StoppedBySignal, { signal });
+    case 5:
+        return stopRequested ? reason(Disconnected)
+            : facts.modemHangup ? reason(ModemHangup) : reason(StoppedBySignal, { signal });
     case 6: return reason(PortLocked, { device });
     case 7: return reason(PortOpenFailed, { device });
     case 8: return chatReason(facts);
@@ -76,8 +82,7 @@ ConnectionReason ConnectionReason::fromEnd(int exitStatus, bool stopRequested, c
     case 12: return reason(Idle);
     case 13: return reason(ConnectTimeLimit);
     case 15: return reason(NoEchoReplies);
-    // The peer hangs up once it has refused us; which pppd notices first varies.
-    case 16: return facts.authFailed.isEmpty() ? reason(ModemHangup) : reason(AuthenticationFailed, { facts.authFailed });
+    case 16: return reason(ModemHangup);
     case 17: return reason(LoopedBack);
     case 18: return reason(InitScriptFailed);
     case 19: return reason(AuthenticationFailed, { facts.authFailed });

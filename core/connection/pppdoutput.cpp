@@ -92,7 +92,7 @@ void PppdOutput::interpret(const QString &line)
             state = Dialling;
         } else if (line == QLatin1String("Connect script failed")) {
             facts.connectScriptFailed = true;
-        } else if (line == QLatin1String("Modem hangup")) {
+        } else if (line == QLatin1String("Modem hangup") || line == QLatin1String("Hangup (SIGHUP)")) {
             facts.modemHangup = true;
             state = Disconnecting;
         } else if (line == QLatin1String("Connection terminated.")) {
