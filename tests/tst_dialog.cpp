@@ -169,10 +169,21 @@ private slots:
         QVERIFY(!dialog.bluetooth_button->isChecked() && !dialog.irda_button->isChecked());   // exclusive after "none checked"
     }
 
-    // The worked example byte for byte (tests/data/office); then the same account on the Bluetooth path binds.
+    // The worked example byte for byte (tests/data/office); then the same account on the Bluetooth path binds, and
+    // Delete removes it. As an ordinary user the privileged helper writes the same files, binds the same and deletes.
+    void applyWritesTheAccountAndItsSystemFiles_data()
+    {
+        QTest::addColumn<bool>("helper");
+        QTest::newRow("in this process") << false;
+        QTest::newRow("through the helper") << true;
+    }
     void applyWritesTheAccountAndItsSystemFiles()
     {
+        QFETCH(bool, helper);
         Scratch scratch;
+        scratch.layout.throughHelper = helper;
+        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root, "apply" };
+        scratch.layout.deleteHelper = { ROOTED_HELPER, scratch.root, "delete" };
         QVERIFY(putFile(scratch.layout.papSecrets, "# secrets\nother Home \"x\"\nguest Office \"old\"\n"));
         // Written by a version that kept no record, exactly as it would be written now: replaced without a question.
         QVERIFY(QDir().mkpath(scratch.layout.peersDir) && QFile::copy(TESTDATA_DIR "/office/Office", scratch.layout.peerFile("Office")));
@@ -191,46 +202,22 @@ private slots:
         dialog.bluetooth_button->click();
         dialog.deviceList->addItem("00:11:22:33:44:55,12");
         dialog.defaultroute->setChecked(true);
-        QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
+        clickApply(dialog);
         const QByteArray settings = fileContent(scratch.accountFile("Office"));
         QVERIFY(settings.contains("\nBTDUN = 00:11:22:33:44:55,12\n"));
         QVERIFY(settings.contains("\ndefaultroute = 1\n"));
-        QCOMPARE(runner.commands.size(), 3);
-        QVERIFY(fileContent(scratch.layout.rfcommConf).contains("channel 12;"));
+        QCOMPARE(runner.commands.size(), helper ? 0 : 3);
+        QCOMPARE(fileContent(scratch.layout.rfcommConf), rfcommConfText("/dev/rfcomm0", "00:11:22:33:44:55,12").toUtf8());
         QVERIFY(fileContent(scratch.layout.peerFile("Office")).startsWith("/dev/rfcomm0\n"));
         QCOMPARE(catcher.boxes, QStringList());
         QVERIFY(QFile::remove(scratch.layout.bluetoothRestart[0]));   // neither the service script nor the rfcomm tool
-        QTest::mouseClick(dialog.apply_button, Qt::LeftButton);
+        clickApply(dialog);
         QCOMPARE(catcher.boxes.size(), 1);
         QVERIFY2(catcher.boxes[0].contains("not available on this system"), qPrintable(catcher.boxes[0]));
-        QCOMPARE(runner.commands.size(), 3);
-    }
-
-    // As an ordinary user the privileged helper writes the same files, binds the same and deletes.
-    void throughTheHelper()
-    {
-        Scratch scratch;
-        scratch.layout.throughHelper = true;
-        scratch.layout.applyHelper = { ROOTED_HELPER, scratch.root, "apply" };
-        scratch.layout.deleteHelper = { ROOTED_HELPER, scratch.root, "delete" };
-        QVERIFY(putFile(scratch.layout.papSecrets, "# secrets\nother Home \"x\"\nguest Office \"old\"\n"));
-        PPPConfig dialog(nullptr, nullptr, scratch.layout, &runner);
-        dialog.serial_button->click();
-        BoxCatcher catcher;
-        fillOffice(dialog);
-        clickApply(dialog);
-        for (const QString &written : { scratch.layout.peerFile("Office"), scratch.layout.papSecrets, scratch.layout.chapSecrets })
-            QCOMPARE(fileContent(written), fileContent(TESTDATA_DIR "/office/" + QFileInfo(written).fileName()));
-        QCOMPARE(catcher.boxes, QStringList());
-        dialog.bluetooth_button->click();
-        dialog.deviceList->addItem("00:11:22:33:44:55,12");
-        dialog.apply_button->click();
-        settle(dialog);
-        QCOMPARE(fileContent(scratch.layout.rfcommConf), rfcommConfText("/dev/rfcomm0", "00:11:22:33:44:55,12").toUtf8());
+        QCOMPARE(runner.commands.size(), helper ? 0 : 3);
         dialog.del_account_button->click();
         settle(dialog);
         QVERIFY(!QFile::exists(scratch.layout.peerFile("Office")));
-        QCOMPARE(runner.commands, QList<QStringList>());
     }
 
     // Without the rights the box says why in plain words: the account file is still saved, a Delete keeps the account.
