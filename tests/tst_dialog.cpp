@@ -355,6 +355,7 @@ private slots:
                         const bool yes = answer == QMessageBox::Yes && (apply || account);
                         QCOMPARE(fileContent(scratch.layout.peerFile("provider")) == "hand-written\n", !yes);
                         QCOMPARE(catcher.boxes.size(), apply ? 1 + !yes : int(account));   // the question, then "kept"
+                        QCOMPARE(catcher.boxes.value(1).startsWith("Apply: Nothing was saved"), apply && !yes && !account);
                         QCOMPARE(QFile::exists(scratch.accountFile("provider")), apply && (yes || account));
                     }
     }
