@@ -290,8 +290,6 @@ private slots:
         QTest::newRow("line feed in the password") << apply("password", "a\nb") << "Password holds";
         QTest::newRow("dial mode not whole") << apply("dialmode", 1.5) << "\"dialmode\"";
         QTest::newRow("dial mode not offered") << apply("dialmode", 3) << "Demand Dialing holds a choice";
-        QTest::newRow("device that is an option") << apply("device", "lock") << "Device must be a full path";
-        QTest::newRow("password naming a file") << apply("password", "@/root/.ssh/id_rsa") << "Password must not";
         QTest::newRow("idle time below 0") << apply("idletime", -30) << "Idle timeout must be from 0 to 3600";
         QTest::newRow("connect delay below 1") << apply("connectdelay", -1000) << "Time out must be from 1 to 180";
         QTest::newRow("line feed in the DUN entry") << apply("BTDUN", "00:11:22:33:44:55,1\nx") << "BT DUN holds";
