@@ -199,6 +199,14 @@ private slots:
         QSignalSpy ticked(&connection, &Connection::linkChanged);
         QVERIFY(put(layout.netClassDir + "/ppp3/statistics/rx_bytes", "5000\n") && ticked.wait(1500));
         QCOMPARE(connection.counters().received, 5000);
+        if (::geteuid() == 0) {   // as another user: the signal is refused, said so, and pppd is still followed
+            Code refusal = Code::NoReason;
+            QObject::connect(&connection, &Connection::stopRefused, [&](const ConnectionReason &why) { refusal = why.code; });
+            QVERIFY(::setresuid(65534, 65534, 0) == 0);
+            connection.disconnectAccount();
+            QVERIFY(::setresuid(0, 0, 0) == 0);
+            QVERIFY(refusal == Code::NotPermitted && connection.state() == State::Connected);
+        }
         connection.disconnectAccount();
         QVERIFY(finished.wait(5000));
         QCOMPARE(connection.reason().code, Code::Disconnected);
