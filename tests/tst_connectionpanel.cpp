@@ -1,4 +1,5 @@
 #include "account/pppconfig.h"
+#include "app/language.h"
 #include "core/connection/connection.h"
 
 #include "support/testsupport.h"
@@ -142,6 +143,11 @@ private slots:
         QVERIFY2(second.connection_status->text().startsWith("Connected: 10.0.0.2 to 10.0.0.1"),
                  qPrintable(second.connection_status->text()));
         QCOMPARE(second.connect_button->text(), QString("Disconnect"));
+        qputenv("LANG", "de_DE.UTF-8");   // a language change while connected words the row anew
+        installTranslations(*qApp);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QVERIFY(second.connection_status->text().startsWith("Verbunden: 10.0.0.2 mit 10.0.0.1") && second.connect_button->text() == "Trennen");
+        qDeleteAll(qApp->findChildren<QTranslator *>());
         second.connect_button->click();
         QTRY_COMPARE(second.connection_status->text(), QString("Disconnected: The connection was ended on request."));
 

@@ -8,10 +8,6 @@
 
 #include <QtTest>
 
-#ifndef LINK_DIALOG   // a sanitized build
-#define LINK_DIALOG ""
-#endif
-
 // The worked example with changes; the ISP's password and authentication; the modem's lines; pppd's exit status;
 // who presses Connect in the dialog, or none for pppd called from the guest's script.
 struct LinkCase { const char *tag; QVariantMap changes; QString ispPassword; QByteArray method, modem; int exitStatus; QByteArray dialler = {}; };
