@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 
 #include <cctype>
 #include <dirent.h>
@@ -34,8 +35,8 @@ qint64 PppdProcess::find(const SystemLayout &layout, const QString &account)
     DIR *const processes = ::opendir(QFile::encodeName(layout.procDir).constData());
     if (!processes)
         return 0;
+    const auto closeList = qScopeGuard([processes] { ::closedir(processes); });
     const QByteArray call("call"), name = account.toUtf8();
-    qint64 found = 0;
     char buffer[4096];
     while (const dirent *entry = ::readdir(processes)) {
         if (!std::isdigit(static_cast<unsigned char>(entry->d_name[0])))
@@ -57,15 +58,12 @@ qint64 PppdProcess::find(const SystemLayout &layout, const QString &account)
         }
         if (at < 0)
             continue;
-        for (++at; at + 1 < arguments.size() && !found; ++at) {
+        for (++at; at + 1 < arguments.size(); ++at) {
             if (arguments.at(at) == call && arguments.at(at + 1) == name)
-                found = QByteArray(entry->d_name).toLongLong();
+                return QByteArray(entry->d_name).toLongLong();
         }
-        if (found)
-            break;
     }
-    ::closedir(processes);
-    return found;
+    return 0;
 }
 
 QString PppdProcess::interfaceOf(const SystemLayout &layout, qint64 pid)
